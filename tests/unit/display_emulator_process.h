@@ -34,14 +34,3 @@ private:
     pid_t m_pid = -1;
     bool m_ready = false;
 };
-
-// A fresh directory under the system's temporary folder, removed with everything in it at the end.
-class TemporaryDirectory {
-public:
-    TemporaryDirectory();
-    ~TemporaryDirectory();
-    std::string Path(const std::string& name) const { return m_path + "/" + name; }
-
-private:
-    std::string m_path;
-};

@@ -6,6 +6,7 @@
 #include "device/serial_port.h"
 #include "device/serial_port_layer_posix.h"
 #include "display_emulator_process.h"
+#include "temporary_directory.h"
 #include "hex.h"
 
 namespace {
