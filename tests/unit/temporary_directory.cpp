@@ -1,12 +1,18 @@
 #include "temporary_directory.h"
 
-#include <cstdlib>
 #include <filesystem>
+#include <random>
 
 TemporaryDirectory::TemporaryDirectory()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zelvane-XXXXXX").string();
-    m_path = mkdtemp(pattern.data()) ? pattern : std::string();
+    std::random_device random;
+    const auto base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100 && m_path.empty(); ++attempt) {
+        const auto candidate = base / ("zelvane-" + std::to_string(random()));
+        std::error_code error;
+        if (std::filesystem::create_directory(candidate, error))
+            m_path = candidate.string();
+    }
 }
 
 TemporaryDirectory::~TemporaryDirectory()
