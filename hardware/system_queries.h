@@ -16,6 +16,7 @@ std::wstring QueryFirstAdapterDescription();
 // The Windows version values of the registry; a value that is missing or unreadable stays empty.
 OsVersionValues QueryOsVersionValues();
 
-// Runs a WQL query and appends the "Description" of every object. True when the query ran to its
+// Runs a WQL query and appends the "Description" of every object (its "Name" when it has no
+// description). True when the query ran to its
 // end; a failing step stops it, keeps what was appended and cleans up what it had obtained.
 bool QueryWmiDescriptions(const std::wstring& query, std::vector<std::wstring>& descriptions);

@@ -84,6 +84,18 @@ private:
     BSTR m_text;
 };
 
+// One text property of an object; empty when it is missing or not a text.
+std::wstring ReadTextProperty(IWbemClassObject* object, const wchar_t* name)
+{
+    VARIANT value;
+    VariantInit(&value);
+    std::wstring text;
+    if (SUCCEEDED(object->Get(name, 0, &value, nullptr, nullptr)) && value.vt == VT_BSTR && value.bstrVal)
+        text = value.bstrVal;
+    VariantClear(&value);
+    return text;
+}
+
 bool ReadDescriptions(IEnumWbemClassObject* results, std::vector<std::wstring>& descriptions)
 {
     for (;;) {
@@ -92,12 +104,12 @@ bool ReadDescriptions(IEnumWbemClassObject* results, std::vector<std::wstring>& 
         results->Next(static_cast<LONG>(WBEM_INFINITE), 1, object.Out(), &returned);
         if (returned == 0)
             return true;
-        VARIANT value;
-        VariantInit(&value);
-        if (SUCCEEDED(object->Get(L"Description", 0, &value, nullptr, nullptr)) && value.vt == VT_BSTR &&
-            value.bstrVal)
-            descriptions.emplace_back(value.bstrVal);
-        VariantClear(&value);
+        // Some WMI providers (Wine's among them) have no description: the device's name says the same.
+        std::wstring description = ReadTextProperty(object.Get(), L"Description");
+        if (description.empty())
+            description = ReadTextProperty(object.Get(), L"Name");
+        if (!description.empty())
+            descriptions.push_back(std::move(description));
     }
 }
 
