@@ -40,4 +40,11 @@ void CLibraryModule::Free()
 void RemoveCurrentFolderFromDllSearch()
 {
     SetDllDirectoryW(L"");
+    // Where the system has it (Windows 8 on, and 7 with its update), search only the program's
+    // folder and the system folder from now on.
+    using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
+    const auto setDefault = reinterpret_cast<SetDefaultDllDirectoriesFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    if (setDefault)
+        setDefault(LOAD_LIBRARY_SEARCH_APPLICATION_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32);
 }

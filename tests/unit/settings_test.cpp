@@ -6,6 +6,7 @@
 #include "app/autostart.h"
 #include "app/profile_file.h"
 #include "app/settings.h"
+#include "app/settings_owner.h"
 #include "temporary_directory.h"
 
 namespace {
@@ -147,6 +148,57 @@ TEST(AutoStart, WritesTheQuotedFullPathOrDeletesTheValue)
                            L"set Zelvane \"" + longPath + L"\"",
                            L"delete Zelvane",
                        }));
+}
+
+} // namespace
+
+namespace {
+
+struct UnitRecorder final : ITemperatureUnitListener {
+    std::vector<int> units;
+    void SetTemperatureUnit(std::uint8_t unit) override { units.push_back(unit); }
+};
+
+TEST(SettingsOwner, FirstRunTurnsAutostartOnAndTheGeneralSettingsAreWrittenAtOnce)
+{
+    TemporaryDirectory dir;
+    const std::string path = dir.Path("Setting.ini");
+    FakeRunKey runKey;
+    auto lend = [&] {
+        struct Lent final : IRunKey {
+            explicit Lent(IRunKey& key) : key(key) {}
+            bool SetValue(const std::wstring& n, const std::wstring& d) override { return key.SetValue(n, d); }
+            bool DeleteValue(const std::wstring& n) override { return key.DeleteValue(n); }
+            IRunKey& key;
+        };
+        return std::unique_ptr<IRunKey>(std::make_unique<Lent>(runKey));
+    };
+    const std::wstring exe = L"C:\\Zelvane\\KX-DUNVALE.exe";
+
+    CSettingsOwner first(OpenProfileFile(Wide(path)), lend, exe);
+    first.LoadSettings();
+    EXPECT_EQ(runKey.log, std::vector<std::wstring>{L"set Zelvane \"C:\\Zelvane\\KX-DUNVALE.exe\""});
+
+    // The next start reads the file and leaves the Run value alone, even one deleted by hand.
+    runKey.log.clear();
+    CSettingsOwner owner(OpenProfileFile(Wide(path)), lend, exe);
+    owner.LoadSettings();
+    EXPECT_TRUE(runKey.log.empty());
+    EXPECT_EQ(owner.m_nTempUnit, 1);
+
+    UnitRecorder monitorPage, displayPage;
+    owner.AddTemperatureUnitListener(&monitorPage);
+    owner.AddTemperatureUnitListener(&displayPage);
+    owner.ApplySetting(0, 0); // Fahrenheit
+    owner.ApplySetting(1, 0); // autostart off
+    owner.ApplySetting(2, 1); // nothing
+    EXPECT_EQ(owner.ReadSetting(kTemperatureKey), 0);
+    EXPECT_EQ(owner.ReadSetting(kAutoStartKey), 0);
+    EXPECT_EQ(owner.m_nTempUnit, 0);
+    EXPECT_EQ(owner.m_bAutoStart, 0);
+    EXPECT_EQ(monitorPage.units, std::vector<int>{0});
+    EXPECT_EQ(displayPage.units, std::vector<int>{0});
+    EXPECT_EQ(runKey.log, std::vector<std::wstring>{L"delete Zelvane"});
 }
 
 } // namespace
