@@ -26,6 +26,7 @@ struct FakeSensorLibrary {
     const char* memoryLabel = nullptr;
     std::set<cpuidsdk::Code> omitted;
     std::map<std::string, int> calls;
+    std::string startUpFolder; // as StartUp received it
 
     // The one table the QueryInterface below answers from.
     static FakeSensorLibrary*& Current()
@@ -52,8 +53,11 @@ private:
         switch (which) {
         case Code::AllocHandle: return reinterpret_cast<void*>(+[]() -> cpuidsdk::Instance { return &Lib(); });
         case Code::StartUp:
-            return reinterpret_cast<void*>(+[](cpuidsdk::Instance, const char*, const char*, std::int32_t, std::int32_t*,
-                                               std::int32_t*) -> std::int32_t { return ++Lib().calls["StartUp"]; });
+            return reinterpret_cast<void*>(+[](cpuidsdk::Instance, const char* folder, const char*, std::int32_t,
+                                               std::int32_t*, std::int32_t*) -> std::int32_t {
+                Lib().startUpFolder = folder;
+                return ++Lib().calls["StartUp"];
+            });
         case Code::PostStartUp:
             return reinterpret_cast<void*>(
                 +[](cpuidsdk::Instance, std::int32_t*) -> std::int32_t { return ++Lib().calls["PostStartUp"]; });

@@ -168,4 +168,15 @@ TEST_F(SensorHub, InventoryNamesDevicesThatHaveSensors)
     EXPECT_EQ(hub->m_strGpu, L"NVIDIA GeForce RTX 4070");
 }
 
+TEST_F(SensorHub, LongTextsAreCutToTheirBuffers)
+{
+    const std::string longLabel(600, 'x');
+    lib.devices = {{Processor, longLabel.c_str(), {{Temperature, 45.0f}}}};
+    CSensorHub hub;
+    hub.StartSensorLibrary(FakeSensorLibrary::Export(), L"C:\\" + std::wstring(300, L'f') + L"\\", L"cpuidsdk.dll");
+    hub.CollectInventory();
+    EXPECT_EQ(hub.m_strCpu, std::wstring(511, L'x'));
+    EXPECT_EQ(lib.startUpFolder.size(), 259u);
+}
+
 } // namespace
