@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "controls/reading_text.h"
+#include "pages/reading_text.h"
 #include "controls/rounded_text.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "controls/reading_text.h"
+#include "pages/reading_text.h"
 
 #include "controls/rounded_text.h"
 
