@@ -1,0 +1,1 @@
+"""Generator of the program's skin: every background resource and every Resources\\ picture."""
