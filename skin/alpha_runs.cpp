@@ -1,0 +1,53 @@
+#include "skin/alpha_runs.h"
+
+namespace {
+
+struct Run {
+    int left, right;
+    bool operator==(const Run&) const = default;
+};
+
+void RowRuns(const AlphaPlane& plane, int y, std::vector<Run>& runs)
+{
+    runs.clear();
+    const std::uint8_t* pixel = plane.pFirst + y * plane.nRowStride;
+    int x = 0;
+    while (x < plane.nWidth) {
+        while (x < plane.nWidth && pixel[x * plane.nPixelStride] != 0xFF)
+            ++x;
+        const int start = x;
+        while (x < plane.nWidth && pixel[x * plane.nPixelStride] == 0xFF)
+            ++x;
+        if (x > start)
+            runs.push_back(Run{start, x});
+    }
+}
+
+void EmitBand(const std::vector<Run>& runs, int top, int bottom, std::vector<OpaqueRect>& rects)
+{
+    for (const Run& run : runs)
+        rects.push_back(OpaqueRect{run.left, top, run.right, bottom});
+}
+
+} // namespace
+
+std::vector<OpaqueRect> OpaqueRectsFromAlpha(const AlphaPlane& plane)
+{
+    std::vector<OpaqueRect> rects;
+    if (plane.pFirst == nullptr || plane.nWidth <= 0 || plane.nHeight <= 0)
+        return rects;
+
+    std::vector<Run> band, row;
+    int bandTop = 0;
+    RowRuns(plane, 0, band);
+    for (int y = 1; y < plane.nHeight; ++y) {
+        RowRuns(plane, y, row);
+        if (row == band)
+            continue;
+        EmitBand(band, bandTop, y, rects);
+        band.swap(row);
+        bandTop = y;
+    }
+    EmitBand(band, bandTop, plane.nHeight, rects);
+    return rects;
+}
