@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/device_watch.h"
+#include "device/device_watch.h"
 
 namespace {
 

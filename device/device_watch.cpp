@@ -1,4 +1,4 @@
-#include "app/device_watch.h"
+#include "device/device_watch.h"
 
 #include <cstring>
 
