@@ -4,7 +4,6 @@
 
 #include "res/resource.h"
 #include "app/autostart.h"
-#include "device/device_watch.h"
 #include "pages/monitor_page.h"
 #include "skin/alpha_region.h"
 #include "skin/background_painting.h"
@@ -248,7 +247,7 @@ void CCZelvaneDlg::ShowPage(UINT buttonId)
 BOOL CCZelvaneDlg::OnDeviceChange(UINT event, DWORD_PTR data)
 {
     if (m_pMonitorPage)
-        m_pMonitorPage->Link().OnDeviceWatch(ClassifyDeviceChange(event, reinterpret_cast<const std::uint8_t*>(data)));
+        m_pMonitorPage->SendMessage(WM_DEVICECHANGE, event, static_cast<LPARAM>(data));
     return TRUE; // never refuses a removal request
 }
 

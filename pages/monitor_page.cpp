@@ -139,6 +139,12 @@ void CHDMonDlg::OnPaint()
     PaintBackground(GetSafeHwnd(), m_pBackground.get());
 }
 
+BOOL CHDMonDlg::OnDeviceChange(UINT event, DWORD_PTR data)
+{
+    m_Link.OnDeviceWatch(ClassifyDeviceChange(event, reinterpret_cast<const std::uint8_t*>(data)));
+    return TRUE;
+}
+
 BOOL CHDMonDlg::OnEraseBkgnd(HDC hDC)
 {
     return SkipBackgroundErase(hDC);

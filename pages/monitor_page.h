@@ -48,6 +48,8 @@ protected:
     void OnTimer(UINT_PTR id) override;
     void OnPaint() override;
     BOOL OnEraseBkgnd(HDC hDC) override;
+    // The main window passes its device notifications on: the display link decides what they mean.
+    BOOL OnDeviceChange(UINT event, DWORD_PTR data) override;
     void OnOK() override {}
     void OnCancel() override {}
 
