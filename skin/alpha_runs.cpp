@@ -7,16 +7,32 @@ struct Run {
     bool operator==(const Run&) const = default;
 };
 
+constexpr int kBlock = 8;
+
+// True when the kBlock pixels from `alpha` on are all opaque: one test for the whole block, since
+// opaque stretches are most of a skin picture.
+bool BlockOpaque(const std::uint8_t* alpha, std::ptrdiff_t stride)
+{
+    std::uint8_t all = 0xFF;
+    for (int i = 0; i < kBlock; ++i)
+        all &= alpha[i * stride];
+    return all == 0xFF;
+}
+
 void RowRuns(const AlphaPlane& plane, int y, std::vector<Run>& runs)
 {
     runs.clear();
-    const std::uint8_t* pixel = plane.pFirst + y * plane.nRowStride;
+    const std::uint8_t* row = plane.pFirst + y * plane.nRowStride;
+    const std::ptrdiff_t stride = plane.nPixelStride;
+    const int width = plane.nWidth;
     int x = 0;
-    while (x < plane.nWidth) {
-        while (x < plane.nWidth && pixel[x * plane.nPixelStride] != 0xFF)
+    while (x < width) {
+        while (x < width && row[x * stride] != 0xFF)
             ++x;
         const int start = x;
-        while (x < plane.nWidth && pixel[x * plane.nPixelStride] == 0xFF)
+        while (x + kBlock <= width && BlockOpaque(row + x * stride, stride))
+            x += kBlock;
+        while (x < width && row[x * stride] == 0xFF)
             ++x;
         if (x > start)
             runs.push_back(Run{start, x});
