@@ -20,25 +20,7 @@ e2e_wait 20 e2e_tray_shown || e2e_die "no tray icon appeared"
 e2e_log "ok: the tray icon is shown"
 
 # The settings file: 16 keys in order, every one 1 but the speed and the orientation.
-cat >"$work/settings.expected" <<'INI'
-[ZELVANE SETTINGS]
-TEMPERATURE=1
-ATUO START=1
-TFT_CTEMP=1
-TFT_CFREQ=1
-TFT_CTRPM=1
-TFT_CPOWER=1
-TFT_CLOAD=1
-TFT_GTEMP=1
-TFT_GFREQ=1
-TFT_GTRPM=1
-TFT_GPOWER=1
-TFT_GLOAD=1
-TFT_OPEN=1
-TFT_SPEED=0
-TFT_ANIMATION=1
-TFT_TURN=0
-INI
+e2e_settings "$work/settings.expected"
 if [ -f "$app/Setting.ini" ]; then
   tr -d '\r' <"$app/Setting.ini" | sed '/^$/d' >"$work/settings.actual"
   if diff -u --label expected --label actual "$work/settings.expected" "$work/settings.actual"; then

@@ -331,3 +331,23 @@ e2e_run_value() {
 
 # e2e_windows_path UNIX_PATH: the path as the program sees it (Wine's Z: drive).
 e2e_windows_path() { echo "Z:${1//\//\\}"; }
+
+# Writes a settings file with the first-run values, changed by KEY=VALUE arguments:
+#   e2e_settings "$app/Setting.ini" TEMPERATURE=0 TFT_SPEED=2
+e2e_settings() {
+  local file=$1 key value i
+  shift
+  local keys=(TEMPERATURE "ATUO START" TFT_CTEMP TFT_CFREQ TFT_CTRPM TFT_CPOWER TFT_CLOAD TFT_GTEMP
+              TFT_GFREQ TFT_GTRPM TFT_GPOWER TFT_GLOAD TFT_OPEN TFT_SPEED TFT_ANIMATION TFT_TURN)
+  local values=(1 1 1 1 1 1 1 1 1 1 1 1 1 0 1 0)
+  for change in "$@"; do
+    key=${change%%=*} value=${change#*=}
+    for i in "${!keys[@]}"; do
+      [ "${keys[$i]}" = "$key" ] && values[$i]=$value
+    done
+  done
+  {
+    echo "[ZELVANE SETTINGS]"
+    for i in "${!keys[@]}"; do echo "${keys[$i]}=${values[$i]}"; done
+  } >"$file"
+}

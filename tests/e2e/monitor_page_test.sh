@@ -16,25 +16,7 @@ skin=$dist/Resources
 
 app=$work/app
 e2e_install "$app" "$here/data/fixed-machine.ini"
-cat >"$app/Setting.ini" <<'INI'
-[ZELVANE SETTINGS]
-TEMPERATURE=0
-ATUO START=0
-TFT_CTEMP=1
-TFT_CFREQ=1
-TFT_CTRPM=1
-TFT_CPOWER=1
-TFT_CLOAD=1
-TFT_GTEMP=1
-TFT_GFREQ=1
-TFT_GTRPM=1
-TFT_GPOWER=1
-TFT_GLOAD=1
-TFT_OPEN=1
-TFT_SPEED=0
-TFT_ANIMATION=1
-TFT_TURN=0
-INI
+e2e_settings "$app/Setting.ini" TEMPERATURE=0 "ATUO START=0"
 
 e2e_start "$app"
 e2e_wait 20 e2e_tray_shown || e2e_die "no tray icon appeared"

@@ -18,25 +18,7 @@ export WINEDEBUG=-all,warn+seh # the debugger output, as warn:seh lines on the p
 
 app=$work/app
 e2e_install "$app" "$here/data/fixed-machine.ini"
-cat >"$app/Setting.ini" <<'INI'
-[ZELVANE SETTINGS]
-TEMPERATURE=0
-ATUO START=0
-TFT_CTEMP=1
-TFT_CFREQ=1
-TFT_CTRPM=1
-TFT_CPOWER=1
-TFT_CLOAD=1
-TFT_GTEMP=1
-TFT_GFREQ=1
-TFT_GTRPM=1
-TFT_GPOWER=1
-TFT_GLOAD=1
-TFT_OPEN=1
-TFT_SPEED=2
-TFT_ANIMATION=1
-TFT_TURN=1
-INI
+e2e_settings "$app/Setting.ini" TEMPERATURE=0 "ATUO START=0" TFT_SPEED=2 TFT_TURN=1
 
 # The stream for the fixed machine: the temperatures are truncated first, then converted
 # (46.5 -> 46 -> 114.8 -> 114; 61.4 -> 61 -> 141.8 -> 141), the other readings only truncated.
