@@ -99,7 +99,7 @@ BOOL CCZelvaneDlg::OnInitDialog()
     SetupButtons();
 
     m_pSettings = std::make_unique<CSettingsOwner>(OpenProfileFile(m_strIniPath), OpenMachineRunKey,
-                                                   RunningExecutablePath());
+                                                   m_strExecutablePath);
     m_pSettings->LoadSettings();
     CreatePages();
 
@@ -110,9 +110,9 @@ BOOL CCZelvaneDlg::OnInitDialog()
 
 void CCZelvaneDlg::BuildPaths()
 {
-    const std::wstring executable = RunningExecutablePath();
-    const std::size_t slash = executable.find_last_of(L'\\');
-    m_strAppFolder = slash == std::wstring::npos ? std::wstring() : executable.substr(0, slash + 1);
+    m_strExecutablePath = RunningExecutablePath();
+    const std::size_t slash = m_strExecutablePath.find_last_of(L'\\');
+    m_strAppFolder = slash == std::wstring::npos ? std::wstring() : m_strExecutablePath.substr(0, slash + 1);
     m_strSkinPath = m_strAppFolder + L"Resources\\";
     m_strIniPath = m_strAppFolder + kSettingsFileName;
 }

@@ -35,6 +35,7 @@ public:
     HICON m_hIcon = nullptr;
     GdiplusPtr<Gdiplus::Bitmap> m_pBackground;
     CRgn m_Region;
+    std::wstring m_strExecutablePath;
     std::wstring m_strAppFolder;
     std::wstring m_strSkinPath;
     std::wstring m_strIniPath;

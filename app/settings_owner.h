@@ -11,13 +11,7 @@
 #include "app/autostart.h"
 #include "app/profile_file.h"
 #include "app/settings.h"
-
-// Told when the temperature unit changes: the monitor page and the display page.
-class ITemperatureUnitListener {
-public:
-    virtual ~ITemperatureUnitListener() = default;
-    virtual void SetTemperatureUnit(std::uint8_t unit) = 0;
-};
+#include "pages/temperature_unit_listener.h"
 
 class CSettingsOwner {
 public:

@@ -9,12 +9,12 @@
 #include <memory>
 #include <string>
 
-#include "app/settings_owner.h"
 #include "controls/slider_ex.h"
 #include "controls/static_ex.h"
 #include "controls/static_progress.h"
 #include "pages/display_link.h"
 #include "pages/monitor_worker.h"
+#include "pages/temperature_unit_listener.h"
 #include "ui/dialog.h"
 #include "ui/gdiplus_api.h"
 
