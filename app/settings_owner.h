@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/autostart.h"
-#include "app/profile_file.h"
-#include "app/settings.h"
+#include "settings/profile_file.h"
+#include "settings/settings.h"
 #include "pages/temperature_unit_listener.h"
 
 class CSettingsOwner {

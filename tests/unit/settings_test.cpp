@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "app/autostart.h"
-#include "app/profile_file.h"
-#include "app/settings.h"
+#include "settings/profile_file.h"
+#include "settings/settings.h"
 #include "app/settings_owner.h"
 #include "temporary_directory.h"
 

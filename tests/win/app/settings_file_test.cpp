@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "app/autostart.h"
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "temporary_directory.h"
 
 namespace {

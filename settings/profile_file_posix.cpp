@@ -5,7 +5,7 @@
 #include <sstream>
 #include <vector>
 
-#include "app/profile_file.h"
+#include "settings/profile_file.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "app/profile_file.h"
+#include "settings/profile_file.h"
 
 namespace {
 

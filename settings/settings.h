@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/profile_file.h"
+#include "settings/profile_file.h"
 #include "device/tft_options.h"
 
 struct SettingKey {
@@ -26,6 +26,12 @@ constexpr std::array<SettingKey, 2 + kTftOptionCount> kSettingKeys = {{
     {L"TFT_GPOWER", 1},   {L"TFT_GLOAD", 1},  {L"TFT_OPEN", 1},   {L"TFT_SPEED", 0},  {L"TFT_ANIMATION", 1},
     {L"TFT_TURN", 0},
 }};
+
+// The settings key of one display option.
+constexpr const wchar_t* TftOptionKey(TftOption option)
+{
+    return kSettingKeys[2 + option].name;
+}
 
 struct Settings {
     std::uint8_t tempUnit = 0;  // 1 Celsius, 0 Fahrenheit
