@@ -4,7 +4,9 @@
 
 #include "res/resource.h"
 #include "app/autostart.h"
+#include "pages/info_page.h"
 #include "pages/monitor_page.h"
+#include "pages/tft_page.h"
 #include "skin/alpha_region.h"
 #include "skin/background_painting.h"
 #include "skin/png_resource.h"
@@ -54,6 +56,8 @@ CCZelvaneDlg::~CCZelvaneDlg()
 {
     // The monitor page first: it stops the worker, which reads the hub until then.
     m_pMonitorPage.reset();
+    m_pInfoPage.reset();
+    m_pTftPage.reset();
     m_pBackground.reset();
 }
 
@@ -149,20 +153,54 @@ void CCZelvaneDlg::SetupButtons()
 
 void CCZelvaneDlg::CreatePages()
 {
+    const auto placeInContentArea = [](CWnd& page) {
+        page.MoveWindow(kContentArea.left, kContentArea.top, kContentArea.right - kContentArea.left,
+                        kContentArea.bottom - kContentArea.top, true);
+    };
     m_pMonitorPage = std::make_unique<CHDMonDlg>(this);
     m_pMonitorPage->BindHub(&m_Hub, m_strSkinPath);
     m_pMonitorPage->SetTftOptions(m_pSettings->m_TftOptions);
     m_pMonitorPage->SetTemperatureUnit(m_pSettings->m_nTempUnit);
-    m_pSettings->AddTemperatureUnitListener(m_pMonitorPage.get());
-    m_pMonitorPage->MoveWindow(kContentArea.left, kContentArea.top, kContentArea.right - kContentArea.left,
-                               kContentArea.bottom - kContentArea.top, true);
+    placeInContentArea(*m_pMonitorPage);
     m_pMonitorPage->ShowWindow(SW_SHOW);
+
+    m_pInfoPage = std::make_unique<CHDInfoDlg>(this);
+    m_pInfoPage->BindHub(&m_Hub, m_strSkinPath);
+    placeInContentArea(*m_pInfoPage);
+    m_pInfoPage->ShowWindow(SW_HIDE);
+
+    m_pTftPage = std::make_unique<CTftDlg>(this);
+    m_pTftPage->SetOptions(m_strSkinPath, m_strIniPath, m_pSettings->m_nTempUnit, m_pSettings->m_TftOptions);
+    placeInContentArea(*m_pTftPage);
+    m_pTftPage->ShowWindow(SW_HIDE);
+
+    // A new unit reaches the monitor page, then the display page.
+    m_pSettings->AddTemperatureUnitListener(m_pMonitorPage.get());
+    m_pSettings->AddTemperatureUnitListener(m_pTftPage.get());
 }
 
 void CCZelvaneDlg::ApplySetting(int which, std::uint8_t value)
 {
     if (m_pSettings)
         m_pSettings->ApplySetting(which, value);
+}
+
+void CCZelvaneDlg::SetTftOptions(const TftOptions& options)
+{
+    if (m_pMonitorPage)
+        m_pMonitorPage->SetTftOptions(options);
+}
+
+void CCZelvaneDlg::OpenSettingsPopup()
+{
+    if (!m_pSettings)
+        return;
+    const RECT button = m_btnSettings.GetWindowRect();
+    const RECT place = {button.left, button.bottom, button.left + CSettingDlg::kWidth,
+                        button.bottom + CSettingDlg::kHeight};
+    CSettingDlg popup(this, *this, place, button);
+    popup.SetState(m_strSkinPath, m_pSettings->m_nTempUnit, m_pSettings->m_bAutoStart);
+    popup.DoModal();
 }
 
 LRESULT CCZelvaneDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -217,6 +255,7 @@ bool CCZelvaneDlg::OnCommand(UINT id, UINT notifyCode, HWND control)
     case IDC_RECONNECT: ReconnectDisplay(); return true;
     case IDC_CLOSE: OnOK(); return true;
     case IDC_MINIMIZE: HideToTray(); return true;
+    case IDC_SETTINGS: OpenSettingsPopup(); return true;
     case IDC_MONITOR:
     case IDC_INFO:
     case IDC_TFT: ShowPage(id); return true;
@@ -233,8 +272,15 @@ void CCZelvaneDlg::ReconnectDisplay()
 void CCZelvaneDlg::ShowPage(UINT buttonId)
 {
     LockWindowUpdate();
-    if (m_pMonitorPage)
-        m_pMonitorPage->ShowWindow(buttonId == IDC_MONITOR ? SW_SHOW : SW_HIDE);
+    // The two other pages are hidden before the chosen one shows.
+    CWnd* const pages[] = {m_pMonitorPage.get(), m_pInfoPage.get(), m_pTftPage.get()};
+    const UINT pageButtons[] = {IDC_MONITOR, IDC_INFO, IDC_TFT};
+    for (std::size_t i = 0; i < std::size(pages); ++i)
+        if (pages[i] && pageButtons[i] != buttonId)
+            pages[i]->ShowWindow(SW_HIDE);
+    for (std::size_t i = 0; i < std::size(pages); ++i)
+        if (pages[i] && pageButtons[i] == buttonId)
+            pages[i]->ShowWindow(SW_SHOW);
     m_btnInfo.m_bSelected = buttonId == IDC_INFO;
     m_btnInfo.Invalidate();
     m_btnMonitor.m_bSelected = buttonId == IDC_MONITOR;

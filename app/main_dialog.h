@@ -12,15 +12,19 @@
 #include "app/tray_icon.h"
 #include "controls/button_ex.h"
 #include "hardware/sensor_hub.h"
+#include "pages/settings_popup.h"
+#include "pages/tft_options_receiver.h"
 #include "ui/dialog.h"
 #include "ui/gdiplus_api.h"
 
+class CHDInfoDlg;
 class CHDMonDlg;
+class CTftDlg;
 
 // The message a second copy broadcasts so that the running copy shows itself.
 UINT ActivationMessage();
 
-class CCZelvaneDlg : public CDialog {
+class CCZelvaneDlg : public CDialog, public ISettingsPopupOwner, public ITftOptionsReceiver {
 public:
     static constexpr int kWidth = 1049;
     static constexpr int kHeight = 600;
@@ -30,7 +34,9 @@ public:
     ~CCZelvaneDlg() override;
 
     // The settings popup's changes: 0 the temperature unit, 1 autostart.
-    void ApplySetting(int which, std::uint8_t value);
+    void ApplySetting(int which, std::uint8_t value) override;
+    // The display page's options, for the monitor page's rotation.
+    void SetTftOptions(const TftOptions& options) override;
 
     HICON m_hIcon = nullptr;
     GdiplusPtr<Gdiplus::Bitmap> m_pBackground;
@@ -49,6 +55,8 @@ public:
     CButtonEx m_btnInfo;
     CButtonEx m_btnTft;
     std::unique_ptr<CHDMonDlg> m_pMonitorPage;
+    std::unique_ptr<CHDInfoDlg> m_pInfoPage;
+    std::unique_ptr<CTftDlg> m_pTftPage;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -69,6 +77,7 @@ private:
     void SetupButtons();
     void CreatePages();
     void ShowPage(UINT buttonId);
+    void OpenSettingsPopup();
     void ReconnectDisplay();
     void HideToTray();
     void RemoveTrayIcon();

@@ -35,6 +35,8 @@ public:
 
     // A text that differs from the one on the screen is drawn; the same text again draws nothing.
     void SetText(const std::wstring& text) override;
+    // The text to show, as last set.
+    std::wstring Text() const { return m_Text.Text(); }
 
     GdiplusPtr<Gdiplus::Brush> m_pTextBrush; // owned; no text is drawn without it
     std::int32_t m_nWidth = 0;               // the label's box, as given to MoveWindow

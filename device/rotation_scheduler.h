@@ -42,6 +42,10 @@ public:
     // UI thread: new options apply from the next call; the rotation keeps its place.
     void SetTftOptions(TftOptions options);
     void SetTempUnit(std::uint8_t unit) { m_nTempUnit = unit; }
+    // The options in force: an item's flag, the speed level and the orientation step.
+    std::uint8_t ItemFlag(DisplayItem item) const { return m_DisplayItems[static_cast<std::size_t>(item)]; }
+    std::uint8_t Speed() const { return m_nSpeed; }
+    std::uint8_t Turn() const { return m_nTurn; }
 
     // Worker thread, once per cycle while a serial display is ready.
     void ScheduleDisplayFrame(const DisplayReadings& readings);

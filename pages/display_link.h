@@ -27,6 +27,7 @@ public:
     void SetTftOptions(const TftOptions& options) { m_Scheduler.SetTftOptions(options); }
     void SetTempUnit(std::uint8_t unit) { m_Scheduler.SetTempUnit(unit); }
     bool SerialReady() const { return m_bSerialReady != 0; }
+    const CRotationScheduler& Scheduler() const { return m_Scheduler; }
 
     // Worker thread.
     void ScheduleDisplayFrame(const DisplayReadings& readings) override;

@@ -1,0 +1,283 @@
+#include "pages/tft_page.h"
+
+#include "res/resource.h"
+#include "skin/alpha_region.h"
+#include "skin/background_painting.h"
+#include "skin/png_resource.h"
+#include "ui/resource_module.h"
+
+namespace {
+
+struct Place {
+    int x, y;
+};
+
+// The item buttons, CPU then GPU; each group's four share their places.
+constexpr UINT kItemIds[8] = {IDC_TFT_CPU_TEMP, IDC_TFT_CPU_CLOCK, IDC_TFT_CPU_FAN, IDC_TFT_CPU_POWER,
+                              IDC_TFT_GPU_TEMP, IDC_TFT_GPU_CLOCK, IDC_TFT_GPU_FAN, IDC_TFT_GPU_POWER};
+constexpr Place kItemPlaces[4] = {{220, 105}, {220, 152}, {220, 201}, {220, 250}};
+constexpr UINT kSpeedIds[3] = {IDC_TFT_SPEED1, IDC_TFT_SPEED2, IDC_TFT_SPEED3};
+constexpr Place kSpeedPlaces[3] = {{550, 380}, {590, 380}, {630, 380}};
+constexpr Place kOpenPlace = {220, 375};
+constexpr Place kAnimationPlace = {580, 323};
+constexpr Place kTurnPlace = {640, 323};
+constexpr Place kCpuTabPlace = {180, 52};
+constexpr Place kGpuTabPlace = {240, 52};
+constexpr Place kDevicePicturePlace = {75, 110};
+
+} // namespace
+
+void CTftDlg::ParentReceiver::SetTftOptions(const TftOptions& options)
+{
+    if (auto* receiver = dynamic_cast<ITftOptionsReceiver*>(CWnd::FromHandle(m_Page.GetParent())))
+        receiver->SetTftOptions(options);
+}
+
+CTftDlg::CTftDlg(CWnd* parent, ProfileFileOpener openFile) : m_OpenFile(std::move(openFile))
+{
+    Create(IDD_TFT, parent);
+    if (LoadPngResource(GetResourceModule(), IDB_DISPLAY_BACKGROUND, m_pBackground) &&
+        BuildRegionFromAlpha(m_pBackground.get(), m_Region))
+        SetWindowRgn(m_Region, true);
+}
+
+CTftDlg::~CTftDlg()
+{
+    m_pBackground.reset();
+    DestroyWindow();
+}
+
+void CTftDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    for (UINT i = 0; i < m_Buttons.size(); ++i)
+        DDX_Control(pDX, kFirstButton + i, m_Buttons[i]);
+    DDX_Control(pDX, IDC_TFT_PREVIEW, m_Preview);
+    DDX_Control(pDX, IDC_TFT_CPU_PICTURE, m_CpuPicture);
+    DDX_Control(pDX, IDC_TFT_GPU_PICTURE, m_GpuPicture);
+}
+
+BOOL CTftDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    SetWindowPos(nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER);
+    return TRUE;
+}
+
+bool CTftDlg::PreTranslateMessage(MSG& msg)
+{
+    if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE))
+        return true;
+    return CDialog::PreTranslateMessage(msg);
+}
+
+void CTftDlg::SetOptions(const std::wstring& skinPath, const std::wstring& iniPath, std::uint8_t tempUnit,
+                         const TftOptions& options)
+{
+    m_strSkinPath = skinPath;
+    m_strIniPath = iniPath;
+    m_pEditor.reset();
+    m_pFile = m_OpenFile(iniPath);
+    m_pEditor = std::make_unique<CTftOptionsEditor>(*m_pFile, m_MonitorPage);
+    m_pEditor->Reset(options, tempUnit);
+    RefreshControls();
+}
+
+void CTftDlg::SetTemperatureUnit(std::uint8_t unit)
+{
+    if (!m_pEditor)
+        return;
+    m_pEditor->SetTemperatureUnit(unit);
+    ShowItemPreview();
+}
+
+void CTftDlg::RefreshControls()
+{
+    for (std::size_t i = 0; i < std::size(kItemIds); ++i) {
+        ButtonAt(kItemIds[i]).m_nPosX = kItemPlaces[i % 4].x;
+        ButtonAt(kItemIds[i]).m_nPosY = kItemPlaces[i % 4].y;
+    }
+    ButtonAt(IDC_TFT_OPEN).m_nPosX = kOpenPlace.x;
+    ButtonAt(IDC_TFT_OPEN).m_nPosY = kOpenPlace.y;
+    for (std::size_t i = 0; i < std::size(kSpeedIds); ++i) {
+        ButtonAt(kSpeedIds[i]).m_nPosX = kSpeedPlaces[i].x;
+        ButtonAt(kSpeedIds[i]).m_nPosY = kSpeedPlaces[i].y;
+    }
+    ButtonAt(IDC_TFT_ANIMATION).m_nPosX = kAnimationPlace.x;
+    ButtonAt(IDC_TFT_ANIMATION).m_nPosY = kAnimationPlace.y;
+    ButtonAt(IDC_TFT_TURN).m_nPosX = kTurnPlace.x;
+    ButtonAt(IDC_TFT_TURN).m_nPosY = kTurnPlace.y;
+
+    const TftOptions& options = m_pEditor->Options();
+    for (std::size_t i = 0; i < std::size(kItemIds); ++i) {
+        ShowCheck(kItemIds[i], options[kTftItemOptions[i]]);
+        ButtonAt(kItemIds[i]).LoadImages(SkinFile(L"Open.png"), SkinFile(L"Open_H.png"), SkinFile(L"Open_H.png"));
+    }
+    ShowCheck(IDC_TFT_OPEN, options[TFT_OPEN]);
+    ButtonAt(IDC_TFT_OPEN).LoadImages(SkinFile(L"Open.png"), SkinFile(L"Open_H.png"), SkinFile(L"Open_H.png"));
+
+    for (UINT id : kSpeedIds)
+        ButtonAt(id).LoadImages(SkinFile(L"Speed.png"), SkinFile(L"Speed_H.png"), SkinFile(L"Speed_H.png"));
+    ShowSpeedLevel();
+    ButtonAt(IDC_TFT_ANIMATION)
+        .LoadImages(SkinFile(L"Animation.png"), SkinFile(L"Animation_P.png"), SkinFile(L"Animation_H.png"));
+    ButtonAt(IDC_TFT_TURN).LoadImages(SkinFile(L"Turn.png"), SkinFile(L"Turn_P.png"), SkinFile(L"Turn_H.png"));
+    ShowAnimation();
+
+    ButtonAt(IDC_TFT_CPU_TAB).m_nPosX = kCpuTabPlace.x;
+    ButtonAt(IDC_TFT_CPU_TAB).m_nPosY = kCpuTabPlace.y;
+    ButtonAt(IDC_TFT_GPU_TAB).m_nPosX = kGpuTabPlace.x;
+    ButtonAt(IDC_TFT_GPU_TAB).m_nPosY = kGpuTabPlace.y;
+
+    m_CpuPicture.LoadImage(SkinFile(L"Tft_Cpu.png"), true);
+    m_GpuPicture.LoadImage(SkinFile(L"Tft_Gpu.png"), true);
+    m_CpuPicture.MoveWindow(kDevicePicturePlace.x, kDevicePicturePlace.y, m_CpuPicture.Width(), m_CpuPicture.Height());
+    m_GpuPicture.MoveWindow(kDevicePicturePlace.x, kDevicePicturePlace.y, m_GpuPicture.Width(), m_GpuPicture.Height());
+
+    // The page starts in the CPU group with the CPU temperature preview.
+    SelectGroup(TftGroup::Cpu);
+    PlacePreview();
+}
+
+void CTftDlg::ShowCheck(UINT id, std::uint8_t value)
+{
+    CButtonEx& button = ButtonAt(id);
+    button.m_nCheck = value;
+    button.m_bCheckBox = true;
+    button.Invalidate();
+}
+
+void CTftDlg::ShowSpeedLevel()
+{
+    const auto checks = SpeedLevelChecks(m_pEditor->Options()[TFT_SPEED]);
+    for (std::size_t i = 0; i < std::size(kSpeedIds); ++i) {
+        CButtonEx& button = ButtonAt(kSpeedIds[i]);
+        button.m_bCheckBox = true;
+        if (checks) {
+            button.m_nCheck = (*checks)[i];
+            button.Invalidate();
+        }
+    }
+}
+
+void CTftDlg::ShowAnimation()
+{
+    CButtonEx& button = ButtonAt(IDC_TFT_ANIMATION);
+    button.m_bSelected = m_pEditor->Options()[TFT_ANIMATION] == 1;
+    button.Invalidate();
+}
+
+void CTftDlg::SelectGroup(TftGroup group)
+{
+    LockWindowUpdate();
+    const bool cpu = group == TftGroup::Cpu;
+    const std::wstring cpuTab = SkinFile(cpu ? L"CBox.png" : L"CBox_H.png");
+    const std::wstring gpuTab = SkinFile(cpu ? L"GBox.png" : L"GBox_H.png");
+    CButtonEx& cpuButton = ButtonAt(IDC_TFT_CPU_TAB);
+    CButtonEx& gpuButton = ButtonAt(IDC_TFT_GPU_TAB);
+    cpuButton.LoadImages(cpuTab, cpuTab, cpuTab);
+    gpuButton.LoadImages(gpuTab, gpuTab, gpuTab);
+    cpuButton.ResetImageCache();
+    gpuButton.ResetImageCache();
+    cpuButton.Invalidate();
+    gpuButton.Invalidate();
+    ShowGroup(group);
+    UnlockWindowUpdate();
+}
+
+void CTftDlg::ShowGroup(TftGroup group)
+{
+    const bool cpu = group == TftGroup::Cpu;
+    (cpu ? m_GpuPicture : m_CpuPicture).ShowWindow(SW_HIDE);
+    for (std::size_t i = 0; i < std::size(kItemIds); ++i) {
+        const bool cpuItem = i < 4;
+        if (cpuItem != cpu)
+            ButtonAt(kItemIds[i]).ShowWindow(SW_HIDE);
+    }
+    (cpu ? m_CpuPicture : m_GpuPicture).ShowWindow(SW_SHOW);
+    for (std::size_t i = 0; i < std::size(kItemIds); ++i) {
+        const bool cpuItem = i < 4;
+        if (cpuItem == cpu)
+            ButtonAt(kItemIds[i]).ShowWindow(SW_SHOW);
+    }
+    m_pEditor->SelectGroup(group);
+    ShowItemPreview();
+}
+
+void CTftDlg::ShowItemPreview()
+{
+    // No picture for the item (a unit typed by hand): the old one stays.
+    const std::optional<std::wstring> picture = m_pEditor->PreviewPicture();
+    if (!picture)
+        return;
+    m_Preview.LoadImage(SkinFile(picture->c_str()), true);
+    m_Preview.SetWindowPos(nullptr, 0, 0, m_Preview.Width(), m_Preview.Height(), SWP_NOMOVE | SWP_NOZORDER);
+}
+
+void CTftDlg::PlacePreview()
+{
+    // An orientation outside 0..3 leaves the preview where it is.
+    if (const std::optional<PreviewPlace> place = PreviewPlaceFor(m_pEditor->Options()[TFT_TURN]))
+        m_Preview.MoveWindow(place->x, place->y, m_Preview.Width(), m_Preview.Height());
+}
+
+bool CTftDlg::OnCommand(UINT id, UINT notifyCode, HWND control)
+{
+    if (notifyCode != BN_CLICKED || !control || !m_pEditor)
+        return CDialog::OnCommand(id, notifyCode, control);
+    switch (id) {
+    case IDC_TFT_CPU_TEMP:
+    case IDC_TFT_CPU_CLOCK:
+    case IDC_TFT_CPU_FAN:
+    case IDC_TFT_CPU_POWER:
+    case IDC_TFT_GPU_TEMP:
+    case IDC_TFT_GPU_CLOCK:
+    case IDC_TFT_GPU_FAN:
+    case IDC_TFT_GPU_POWER: OnItemClicked(id - IDC_TFT_CPU_TEMP); return true;
+    case IDC_TFT_CPU_TAB: SelectGroup(TftGroup::Cpu); return true;
+    case IDC_TFT_GPU_TAB: SelectGroup(TftGroup::Gpu); return true;
+    case IDC_TFT_OPEN: OnMasterSwitch(); return true;
+    case IDC_TFT_SPEED1:
+    case IDC_TFT_SPEED2:
+    case IDC_TFT_SPEED3:
+        m_pEditor->SelectSpeed(static_cast<std::uint8_t>(id - IDC_TFT_SPEED1));
+        ShowSpeedLevel();
+        return true;
+    case IDC_TFT_ANIMATION:
+        if (m_pEditor->ToggleAnimation())
+            ShowAnimation();
+        return true;
+    case IDC_TFT_TURN:
+        m_pEditor->Turn();
+        ShowItemPreview();
+        PlacePreview();
+        return true;
+    default: return CDialog::OnCommand(id, notifyCode, control);
+    }
+}
+
+void CTftDlg::OnItemClicked(std::size_t index)
+{
+    m_pEditor->ToggleItem(index);
+    ShowCheck(kItemIds[index], m_pEditor->Options()[kTftItemOptions[index]]);
+    ShowItemPreview();
+}
+
+void CTftDlg::OnMasterSwitch()
+{
+    m_pEditor->ToggleMasterSwitch();
+    const TftOptions& options = m_pEditor->Options();
+    ShowCheck(IDC_TFT_OPEN, options[TFT_OPEN]);
+    for (std::size_t i = 0; i < std::size(kItemIds); ++i)
+        ShowCheck(kItemIds[i], options[kTftItemOptions[i]]);
+}
+
+void CTftDlg::OnPaint()
+{
+    PaintBackground(GetSafeHwnd(), m_pBackground.get());
+}
+
+BOOL CTftDlg::OnEraseBkgnd(HDC hDC)
+{
+    return SkipBackgroundErase(hDC);
+}
