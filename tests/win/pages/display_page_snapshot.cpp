@@ -1,0 +1,118 @@
+// The display configuration page as it would show, on the program's own pictures: above, the
+// first-run options (CPU group, landscape, Celsius); below, a page after clicks (GPU group, GPU
+// clock off, speed level 2, portrait, Fahrenheit). The page's navigation button stays hidden in the
+// program, so this is where the page can be looked at. Writes a PNG file: the first argument, else
+// display_page.png. Needs a screen of at least 719 x 848.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "pages/tft_page.h"
+#include "png_file.h"
+#include "res/resource.h"
+#include "temporary_directory.h"
+#include "ui/client_dc.h"
+#include "ui/gdiplus_session.h"
+#include "ui/memory_dc.h"
+#include "ui/message_pump.h"
+
+namespace {
+
+const std::wstring kResources = L"" RESOURCES_DIR;
+constexpr int kPageWidth = CTftDlg::kWidth;
+constexpr int kPageHeight = CTftDlg::kHeight;
+constexpr int kGap = 10;
+
+// Stands in for the main window: hosts the pages and takes their options.
+class CHostWnd final : public CWnd, public ITftOptionsReceiver {
+public:
+    void SetTftOptions(const TftOptions&) override {}
+
+protected:
+    BOOL OnEraseBkgnd(HDC hDC) override
+    {
+        const RECT client = GetClientRect();
+        FillRect(hDC, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        return TRUE;
+    }
+};
+
+void Settle(DWORD milliseconds)
+{
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    while (GetTickCount64() < end) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            FilterAndDispatch(msg);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+void Click(CTftDlg& page, UINT id)
+{
+    SendMessageW(page.GetDlgItem(static_cast<int>(id)), BM_CLICK, 0, 0);
+}
+
+bool SaveScreenshot(HWND window, const std::wstring& path)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    CMemoryDC shot(client.right, client.bottom);
+    {
+        const CClientDC screen(window);
+        BitBlt(shot.Get(), 0, 0, client.right, client.bottom, screen.Get(), 0, 0, SRCCOPY);
+    }
+    GdiFlush();
+    Gdiplus::Bitmap picture(client.right, client.bottom, client.right * 4, PixelFormat32bppRGB,
+                            reinterpret_cast<BYTE*>(shot.Pixels()));
+    return SavePng(picture, path);
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    const std::wstring output = argc > 1 ? argv[1] : L"display_page.png";
+    const CGdiplusSession gdiplus;
+    if (!gdiplus.IsStarted())
+        return 1;
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+
+    const TemporaryDirectory directory;
+    const std::string ini = directory.Path("Setting.ini");
+    const std::wstring iniPath(ini.begin(), ini.end());
+    TftOptions firstRun;
+    firstRun.bytes = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 1, 0};
+
+    CHostWnd host;
+    if (!host.CreateEx(0, nullptr, L"display page", WS_POPUP, RECT{0, 0, kPageWidth, 2 * kPageHeight + kGap}, nullptr, 0))
+        return 1;
+    bool saved = false;
+    {
+        CTftDlg first(&host);
+        CTftDlg changed(&host);
+        first.SetOptions(kResources, iniPath, 1, firstRun);
+        changed.SetOptions(kResources, iniPath, 1, firstRun);
+        first.MoveWindow(0, 0, kPageWidth, kPageHeight);
+        changed.MoveWindow(0, kPageHeight + kGap, kPageWidth, kPageHeight);
+        first.ShowWindow(SW_SHOW);
+        changed.ShowWindow(SW_SHOW);
+        host.ShowWindow(SW_SHOW);
+        Settle(300);
+
+        Click(changed, IDC_TFT_GPU_TAB);
+        Click(changed, IDC_TFT_GPU_CLOCK);
+        Click(changed, IDC_TFT_SPEED2);
+        Click(changed, IDC_TFT_TURN);
+        changed.SetTemperatureUnit(0);
+        Settle(300);
+        saved = SaveScreenshot(host.GetSafeHwnd(), output);
+    }
+    host.DestroyWindow();
+    if (!saved) {
+        std::fprintf(stderr, "could not write %ls\n", output.c_str());
+        return 1;
+    }
+    return 0;
+}
