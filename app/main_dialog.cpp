@@ -7,9 +7,8 @@
 #include "pages/info_page.h"
 #include "pages/monitor_page.h"
 #include "pages/tft_page.h"
-#include "skin/alpha_region.h"
 #include "skin/background_painting.h"
-#include "skin/png_resource.h"
+#include "skin/window_shape.h"
 #include "ui/resource_module.h"
 #include "ui/window_class.h"
 
@@ -93,8 +92,7 @@ BOOL CCZelvaneDlg::OnInitDialog()
     ModifyStyleEx(WS_EX_APPWINDOW, WS_EX_TOOLWINDOW);
     ShowWindow(SW_HIDE);
 
-    if (LoadPngResource(GetResourceModule(), IDB_MAIN_BACKGROUND, m_pBackground) && BuildRegionFromAlpha(m_pBackground.get(), m_Region))
-        SetWindowRgn(m_Region, true);
+    ShapeWindowFromPng(*this, IDB_MAIN_BACKGROUND, m_pBackground, m_Region);
 
     BuildPaths();
     m_Hub.LoadSensorLibrary(m_strAppFolder, L"cpuidsdk.dll");

@@ -2,10 +2,8 @@
 
 #include "pages/inventory_rows.h"
 #include "res/resource.h"
-#include "skin/alpha_region.h"
 #include "skin/background_painting.h"
-#include "skin/png_resource.h"
-#include "ui/resource_module.h"
+#include "skin/window_shape.h"
 
 namespace {
 
@@ -32,9 +30,7 @@ constexpr UINT kLabelIds[16] = {
 CHDInfoDlg::CHDInfoDlg(CWnd* parent)
 {
     Create(IDD_INFO, parent);
-    if (LoadPngResource(GetResourceModule(), IDB_INFO_BACKGROUND, m_pBackground) &&
-        BuildRegionFromAlpha(m_pBackground.get(), m_Region))
-        SetWindowRgn(m_Region, true);
+    ShapeWindowFromPng(*this, IDB_INFO_BACKGROUND, m_pBackground, m_Region);
 }
 
 CHDInfoDlg::~CHDInfoDlg()

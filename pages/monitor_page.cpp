@@ -1,10 +1,8 @@
 #include "pages/monitor_page.h"
 
 #include "res/resource.h"
-#include "skin/alpha_region.h"
 #include "skin/background_painting.h"
-#include "skin/png_resource.h"
-#include "ui/resource_module.h"
+#include "skin/window_shape.h"
 
 namespace {
 
@@ -35,9 +33,7 @@ CHDMonDlg::CHDMonDlg(CWnd* parent, std::unique_ptr<ISerialPortLayer> serialLayer
     : m_Link(std::move(serialLayer), std::move(hidLayer))
 {
     Create(IDD_MONITOR, parent);
-    if (LoadPngResource(GetResourceModule(), IDB_MONITOR_BACKGROUND, m_pBackground) &&
-        BuildRegionFromAlpha(m_pBackground.get(), m_Region))
-        SetWindowRgn(m_Region, true);
+    ShapeWindowFromPng(*this, IDB_MONITOR_BACKGROUND, m_pBackground, m_Region);
 }
 
 CHDMonDlg::~CHDMonDlg()

@@ -2,10 +2,8 @@
 
 #include "pages/switch_toggle.h"
 #include "res/resource.h"
-#include "skin/alpha_region.h"
 #include "skin/background_painting.h"
-#include "skin/png_resource.h"
-#include "ui/resource_module.h"
+#include "skin/window_shape.h"
 
 namespace {
 
@@ -33,8 +31,7 @@ constexpr ButtonSetup kHiddenButtons[] = {
 CSettingDlg::CSettingDlg(CWnd* owner, ISettingsPopupOwner& settingsOwner, const RECT& place, std::optional<RECT> anchor)
     : CDialog(IDD_SETTINGS, owner), m_rcPlace(place), m_rcAnchor(anchor), m_Owner(settingsOwner)
 {
-    if (LoadPngResource(GetResourceModule(), IDB_SETTINGS_BACKGROUND, m_pBackground))
-        BuildRegionFromAlpha(m_pBackground.get(), m_Region);
+    LoadBackgroundAndShape(IDB_SETTINGS_BACKGROUND, m_pBackground, m_Region);
 }
 
 CSettingDlg::~CSettingDlg()

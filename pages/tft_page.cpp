@@ -1,10 +1,8 @@
 #include "pages/tft_page.h"
 
 #include "res/resource.h"
-#include "skin/alpha_region.h"
 #include "skin/background_painting.h"
-#include "skin/png_resource.h"
-#include "ui/resource_module.h"
+#include "skin/window_shape.h"
 
 namespace {
 
@@ -36,9 +34,7 @@ void CTftDlg::ParentReceiver::SetTftOptions(const TftOptions& options)
 CTftDlg::CTftDlg(CWnd* parent, ProfileFileOpener openFile) : m_OpenFile(std::move(openFile))
 {
     Create(IDD_TFT, parent);
-    if (LoadPngResource(GetResourceModule(), IDB_DISPLAY_BACKGROUND, m_pBackground) &&
-        BuildRegionFromAlpha(m_pBackground.get(), m_Region))
-        SetWindowRgn(m_Region, true);
+    ShapeWindowFromPng(*this, IDB_DISPLAY_BACKGROUND, m_pBackground, m_Region);
 }
 
 CTftDlg::~CTftDlg()

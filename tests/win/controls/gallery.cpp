@@ -14,14 +14,11 @@
 #include "controls/slider_ex.h"
 #include "controls/static_ex.h"
 #include "controls/static_progress.h"
-#include "png_file.h"
 #include "skin/background_painting.h"
-#include "ui/client_dc.h"
 #include "ui/gdi_object.h"
 #include "ui/gdiplus_session.h"
-#include "ui/memory_dc.h"
-#include "ui/message_pump.h"
 #include "ui/paint_dc.h"
+#include "window_snapshot.h"
 
 namespace {
 
@@ -195,35 +192,7 @@ private:
     CStaticEx m_legend;
 };
 
-// Runs the queue for a while, so that every window has painted what it has to.
-void Settle(DWORD milliseconds)
-{
-    const ULONGLONG end = GetTickCount64() + milliseconds;
-    while (GetTickCount64() < end) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            FilterAndDispatch(msg);
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-}
 
-bool SaveScreenshot(HWND window, const std::wstring& path)
-{
-    const RECT client = [&] {
-        RECT rect{};
-        GetClientRect(window, &rect);
-        return rect;
-    }();
-    CMemoryDC shot(client.right, client.bottom);
-    {
-        const CClientDC screen(window);
-        BitBlt(shot.Get(), 0, 0, client.right, client.bottom, screen.Get(), 0, 0, SRCCOPY);
-    }
-    GdiFlush();
-    Gdiplus::Bitmap picture(client.right, client.bottom, client.right * 4, PixelFormat32bppRGB,
-                            reinterpret_cast<BYTE*>(shot.Pixels()));
-    return SavePng(picture, path);
-}
 
 } // namespace
 
@@ -252,7 +221,7 @@ int wmain(int argc, wchar_t** argv)
         Settle(300);
         gallery.PressAndHover();
         Settle(200);
-        saved = SaveScreenshot(gallery.Window(), output);
+        saved = SaveWindowScreenshot(gallery.Window(), output);
         DestroyWindow(gallery.Window());
     }
     if (!saved) {

@@ -9,13 +9,10 @@
 #include <string>
 
 #include "pages/tft_page.h"
-#include "png_file.h"
+#include "window_snapshot.h"
 #include "res/resource.h"
 #include "temporary_directory.h"
-#include "ui/client_dc.h"
 #include "ui/gdiplus_session.h"
-#include "ui/memory_dc.h"
-#include "ui/message_pump.h"
 
 namespace {
 
@@ -38,36 +35,12 @@ protected:
     }
 };
 
-void Settle(DWORD milliseconds)
-{
-    const ULONGLONG end = GetTickCount64() + milliseconds;
-    while (GetTickCount64() < end) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            FilterAndDispatch(msg);
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-}
 
 void Click(CTftDlg& page, UINT id)
 {
     SendMessageW(page.GetDlgItem(static_cast<int>(id)), BM_CLICK, 0, 0);
 }
 
-bool SaveScreenshot(HWND window, const std::wstring& path)
-{
-    RECT client{};
-    GetClientRect(window, &client);
-    CMemoryDC shot(client.right, client.bottom);
-    {
-        const CClientDC screen(window);
-        BitBlt(shot.Get(), 0, 0, client.right, client.bottom, screen.Get(), 0, 0, SRCCOPY);
-    }
-    GdiFlush();
-    Gdiplus::Bitmap picture(client.right, client.bottom, client.right * 4, PixelFormat32bppRGB,
-                            reinterpret_cast<BYTE*>(shot.Pixels()));
-    return SavePng(picture, path);
-}
 
 } // namespace
 
@@ -107,7 +80,7 @@ int wmain(int argc, wchar_t** argv)
         Click(changed, IDC_TFT_TURN);
         changed.SetTemperatureUnit(0);
         Settle(300);
-        saved = SaveScreenshot(host.GetSafeHwnd(), output);
+        saved = SaveWindowScreenshot(host.GetSafeHwnd(), output);
     }
     host.DestroyWindow();
     if (!saved) {
