@@ -181,6 +181,9 @@ e2e_shown_windows() {
 e2e_window_shown() { [ -n "$(e2e_shown_windows)" ]; }
 e2e_window_hidden() { [ -z "$(e2e_shown_windows)" ]; }
 
+# e2e_other_windows ID: the program's shown windows other than ID, such as a popup's own X window.
+e2e_other_windows() { e2e_shown_windows | grep -vx "$1" || true; }
+
 # e2e_main_window: the id of the shown main window (waits for it), or fails.
 e2e_main_window() {
   e2e_wait 10 e2e_window_shown || return 1
@@ -312,6 +315,47 @@ e2e_expect_colour() {
   fi
 }
 
+# e2e_screen_shot ID PNG: the screen within the window's rectangle, with whatever lies on top of it
+# (a popup over the main window, say).
+e2e_screen_shot() {
+  local WIDTH HEIGHT X Y SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  timeout 30 import -window root -crop "${WIDTH}x$HEIGHT+$X+$Y" +repage "$2"
+}
+
+# e2e_picture_distance PNG X Y PICTURE BACKDROP BX BY: how far the area of PNG at (X, Y), of the
+# picture's size, is from PICTURE drawn over the area of BACKDROP at (BX, BY): the mean difference
+# of the colour channels, 0 (the same) to 255.
+e2e_picture_distance() {
+  local size
+  size=$(identify -format '%wx%h' "$4")
+  convert \( "$5" -crop "$size+$6+$7" +repage \) "$4" -compose over -composite -alpha off \
+    \( "$1" -crop "$size+$2+$3" +repage -alpha off \) -compose difference -composite \
+    -format '%[fx:round(255*mean)]' info:
+}
+
+# e2e_expect_picture WHAT PNG X Y PICTURE BACKDROP BX BY: the area looks like PICTURE over BACKDROP
+# (within a mean difference of 3: other faces of the skin's buttons differ by 14 and more).
+e2e_expect_picture() {
+  local distance
+  distance=$(e2e_picture_distance "${@:2}")
+  if [ "$distance" -le 3 ]; then
+    e2e_log "ok: $1 ($(basename "$5"), distance $distance)"
+  else
+    e2e_fail "$1: the area at ($3,$4) is not $(basename "$5") (distance $distance)"
+  fi
+}
+
+# e2e_text_box PNG X Y WIDTH HEIGHT: where the bright (text) pixels of the area lie, relative to the
+# area, as "LEFT TOP RIGHT BOTTOM" (right and bottom exclusive); nothing when there are none.
+e2e_text_box() {
+  local box
+  box=$(convert "$1" -crop "${4}x$5+$2+$3" +repage -colorspace gray -threshold 70% -format '%@' info: 2>/dev/null)
+  [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || return 0
+  [ "${BASH_REMATCH[1]}" -gt 0 ] || return 0
+  echo "${BASH_REMATCH[3]} ${BASH_REMATCH[4]} $((BASH_REMATCH[3] + BASH_REMATCH[1])) $((BASH_REMATCH[4] + BASH_REMATCH[2]))"
+}
+
 # e2e_second_start APP_DIR: runs a second copy in the foreground (bounded); sets $second_status and
 # $second_ms (its wall time).
 e2e_second_start() {
@@ -323,14 +367,19 @@ e2e_second_start() {
   e2e_log "second start ended with $second_status after $second_ms ms"
 }
 
-# e2e_run_value: the data of the autostart value, or nothing when it is missing.
+# e2e_run_value: the data of the autostart value, or nothing when it is missing (reg query fails then).
 e2e_run_value() {
-  timeout 20 wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' /v Zelvane 2>/dev/null </dev/null |
+  { timeout 20 wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' /v Zelvane 2>/dev/null </dev/null || true; } |
     tr -d '\r' | sed -n 's/^ *Zelvane *REG_SZ *//p'
 }
 
 # e2e_windows_path UNIX_PATH: the path as the program sees it (Wine's Z: drive).
 e2e_windows_path() { echo "Z:${1//\//\\}"; }
+
+# e2e_setting FILE KEY: the value of KEY in a settings file, or nothing.
+e2e_setting() {
+  tr -d '\r' <"$1" 2>/dev/null | awk -v key="$2" 'index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }'
+}
 
 # Writes a settings file with the first-run values, changed by KEY=VALUE arguments:
 #   e2e_settings "$app/Setting.ini" TEMPERATURE=0 TFT_SPEED=2
