@@ -1,5 +1,7 @@
 #include "controls/label_layout.h"
 
+#include <algorithm>
+
 namespace {
 
 // How far back from the anchor a text of `extent` starts under `alignment`.
@@ -35,4 +37,11 @@ FloatPoint LabelTextTopLeft(const LabelTextLayout& layout, float textWidth, floa
 {
     return {layout.origin.x - Offset(layout.alignment, textWidth),
             layout.origin.y - Offset(layout.lineAlignment, textHeight)};
+}
+
+float FittedFontScale(float textWidth, float boxWidth)
+{
+    if (!(textWidth > boxWidth) || !(boxWidth > 0.0f))
+        return 1.0f;
+    return std::max(boxWidth / textWidth, kLabelMinimumFontScale);
 }

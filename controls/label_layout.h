@@ -26,3 +26,11 @@ LabelTextLayout LayoutLabelText(std::int32_t align, std::int32_t width, std::int
 // The top-left corner of a text of the measured size `textWidth` × `textHeight` once drawn with
 // `layout`: what lands where on the label.
 FloatPoint LabelTextTopLeft(const LabelTextLayout& layout, float textWidth, float textHeight);
+
+// The smallest share of its size a label's font is shrunk to so that a text fits the label.
+constexpr float kLabelMinimumFontScale = 0.7f;
+
+// How much a text measured `textWidth` wide is shrunk to fit a label `boxWidth` wide: 1 when it
+// fits, else the ratio, but not below kLabelMinimumFontScale (longer texts are then cut at the edge).
+// A font wider than the skin's own (a fallback family) would otherwise lose the end of a caption.
+float FittedFontScale(float textWidth, float boxWidth);

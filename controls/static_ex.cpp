@@ -86,6 +86,25 @@ void CStaticEx::OnPaint()
     const float height = static_cast<float>(m_nHeight);
     const FloatPoint boxAt = LabelTextTopLeft(layout, width, height);
     Gdiplus::Graphics graphics(buffer.Get());
-    graphics.DrawString(text.c_str(), static_cast<INT>(text.size()), m_pTextFont.get(),
+    const GdiplusPtr<Gdiplus::Font> fitted = FontFittingWidth(graphics, text, format);
+    graphics.DrawString(text.c_str(), static_cast<INT>(text.size()), fitted ? fitted.get() : m_pTextFont.get(),
                         Gdiplus::RectF(boxAt.x, boxAt.y, width, height), &format, m_pTextBrush.get());
+}
+
+GdiplusPtr<Gdiplus::Font> CStaticEx::FontFittingWidth(Gdiplus::Graphics& graphics, const std::wstring& text,
+                                                      const Gdiplus::StringFormat& format) const
+{
+    Gdiplus::RectF bounds;
+    if (graphics.MeasureString(text.c_str(), static_cast<INT>(text.size()), m_pTextFont.get(), Gdiplus::PointF(0, 0),
+                               &format, &bounds) != Gdiplus::Ok)
+        return nullptr;
+    const float scale = FittedFontScale(bounds.Width, static_cast<float>(m_nWidth));
+    if (scale >= 1.0f)
+        return nullptr;
+    Gdiplus::FontFamily family;
+    if (m_pTextFont->GetFamily(&family) != Gdiplus::Ok)
+        return nullptr;
+    auto font = std::make_unique<Gdiplus::Font>(&family, m_pTextFont->GetSize() * scale, m_pTextFont->GetStyle(),
+                                                m_pTextFont->GetUnit());
+    return font->IsAvailable() ? std::move(font) : nullptr;
 }

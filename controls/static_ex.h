@@ -51,6 +51,10 @@ protected:
 
 private:
     void SaveParentBackground();
+    // A smaller copy of the text font when `text` is wider than the label (a fallback family is
+    // often wider than the skin's own); null when the text fits.
+    GdiplusPtr<Gdiplus::Font> FontFittingWidth(Gdiplus::Graphics& graphics, const std::wstring& text,
+                                               const Gdiplus::StringFormat& format) const;
 
     GdiplusPtr<Gdiplus::Font> m_pTextFont;
     FloatPoint m_Origin;

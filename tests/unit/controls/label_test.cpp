@@ -75,4 +75,13 @@ TEST(LabelLayout, MeasuredTextLandsWhereTheModeSays)
     EXPECT_EQ(LabelTextTopLeft(LayoutLabelText(1, 130, 25, {3.0f, 4.0f}), 60.0f, 20.0f), (FloatPoint{3.0f, 4.0f}));
 }
 
+TEST(LabelLayout, TextsWiderThanTheLabelShrinkWithinALimit)
+{
+    EXPECT_EQ(FittedFontScale(60.0f, 130.0f), 1.0f);
+    EXPECT_EQ(FittedFontScale(130.0f, 130.0f), 1.0f);
+    EXPECT_FLOAT_EQ(FittedFontScale(140.0f, 130.0f), 130.0f / 140.0f);
+    EXPECT_EQ(FittedFontScale(1000.0f, 130.0f), kLabelMinimumFontScale);
+    EXPECT_EQ(FittedFontScale(50.0f, 0.0f), 1.0f); // no box: nothing to fit
+}
+
 } // namespace
