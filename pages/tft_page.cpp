@@ -76,7 +76,24 @@ void CTftDlg::SetOptions(const std::wstring& skinPath, const std::wstring& iniPa
     m_pFile = m_OpenFile(iniPath);
     m_pEditor = std::make_unique<CTftOptionsEditor>(*m_pFile, m_MonitorPage);
     m_pEditor->Reset(options, tempUnit);
+    m_bRefreshPending = true;
+    if (GetStyle() & WS_VISIBLE)
+        RefreshControlsIfPending();
+}
+
+void CTftDlg::RefreshControlsIfPending()
+{
+    if (!m_bRefreshPending || !m_pEditor)
+        return;
+    m_bRefreshPending = false;
     RefreshControls();
+}
+
+LRESULT CTftDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_SHOWWINDOW && wParam)
+        RefreshControlsIfPending();
+    return CDialog::WindowProc(message, wParam, lParam);
 }
 
 void CTftDlg::SetTemperatureUnit(std::uint8_t unit)
@@ -84,7 +101,8 @@ void CTftDlg::SetTemperatureUnit(std::uint8_t unit)
     if (!m_pEditor)
         return;
     m_pEditor->SetTemperatureUnit(unit);
-    ShowItemPreview();
+    if (!m_bRefreshPending)
+        ShowItemPreview();
 }
 
 void CTftDlg::RefreshControls()
@@ -221,6 +239,7 @@ bool CTftDlg::OnCommand(UINT id, UINT notifyCode, HWND control)
 {
     if (notifyCode != BN_CLICKED || !control || !m_pEditor)
         return CDialog::OnCommand(id, notifyCode, control);
+    RefreshControlsIfPending();
     switch (id) {
     case IDC_TFT_CPU_TEMP:
     case IDC_TFT_CPU_CLOCK:

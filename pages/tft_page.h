@@ -32,7 +32,9 @@ public:
     explicit CTftDlg(CWnd* parent, ProfileFileOpener openFile = OpenProfileFile);
     ~CTftDlg() override;
 
-    // The Resources folder, the settings file, and the values read from it at start.
+    // The Resources folder, the settings file, and the values read from it at start. The controls
+    // take their pictures and states now if the page is shown, else when it is first shown: the
+    // page usually stays hidden, and its fifty-odd pictures would only lengthen the start.
     void SetOptions(const std::wstring& skinPath, const std::wstring& iniPath, std::uint8_t tempUnit,
                     const TftOptions& options);
     // The unit changed on the settings popup: the preview shows the group's temperature in it.
@@ -49,6 +51,7 @@ protected:
     bool PreTranslateMessage(MSG& msg) override;
     BOOL OnInitDialog() override;
     bool OnCommand(UINT id, UINT notifyCode, HWND control) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnPaint() override;
     BOOL OnEraseBkgnd(HDC hDC) override;
     void OnOK() override {}
@@ -68,6 +71,8 @@ private:
     CButtonEx& ButtonAt(UINT id) { return m_Buttons[id - kFirstButton]; }
     std::wstring SkinFile(const wchar_t* name) const { return m_strSkinPath + name; }
     void RefreshControls();
+    // The deferred RefreshControls, before the page shows or handles a click.
+    void RefreshControlsIfPending();
     void ShowCheck(UINT id, std::uint8_t value);
     void ShowSpeedLevel();
     void ShowAnimation();
@@ -86,6 +91,7 @@ private:
     std::unique_ptr<IProfileFile> m_pFile;
     ParentReceiver m_MonitorPage{*this};
     std::unique_ptr<CTftOptionsEditor> m_pEditor; // from SetOptions on
+    bool m_bRefreshPending = false;
     std::array<CButtonEx, 16> m_Buttons;
     CImageEx m_Preview;
     CImageEx m_CpuPicture;

@@ -97,9 +97,15 @@ protected:
         parent.DestroyWindow();
     }
 
-    void Open(const TftOptions& options, std::uint8_t unit = 1)
+    // As the main window sets the page up, hidden; then shown, as its navigation would.
+    void SetOptions(const TftOptions& options, std::uint8_t unit = 1)
     {
         page->SetOptions(skinPath, L"C:\\app\\Setting.ini", unit, options);
+    }
+    void Open(const TftOptions& options, std::uint8_t unit = 1)
+    {
+        SetOptions(options, unit);
+        page->ShowWindow(SW_SHOW);
         file.writes.clear();
     }
     void Click(UINT id) { SendMessageW(page->GetDlgItem(static_cast<int>(id)), BM_CLICK, 0, 0); }
@@ -127,12 +133,16 @@ protected:
     std::unique_ptr<CTftDlg> page;
 };
 
-TEST_F(TftPage, StartsInTheCpuGroupWithTheStoredOptions)
+TEST_F(TftPage, ShowsTheStoredOptionsInTheCpuGroup)
 {
     TftOptions options = FirstRunOptions();
     options[TFT_CFREQ] = 0;
     options[TFT_SPEED] = 1;
-    Open(options);
+    // The pictures wait until the page is first shown; a unit change meanwhile is not lost.
+    SetOptions(options, 0);
+    page->SetTemperatureUnit(1);
+    EXPECT_EQ(SizeOf(page->Preview()), (Size{0, 0}));
+    page->ShowWindow(SW_SHOW);
     EXPECT_EQ(iniPath, L"C:\\app\\Setting.ini");
     EXPECT_EQ(page->Button(IDC_TFT_CPU_TEMP).m_nCheck, 1);
     EXPECT_EQ(page->Button(IDC_TFT_CPU_CLOCK).m_nCheck, 0);
