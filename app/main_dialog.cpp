@@ -4,6 +4,7 @@
 
 #include "res/resource.h"
 #include "app/autostart.h"
+#include "controls/button_pictures.h"
 #include "pages/info_page.h"
 #include "pages/monitor_page.h"
 #include "pages/tft_page.h"
@@ -141,8 +142,7 @@ void CCZelvaneDlg::SetupButtons()
     for (const ButtonSetup& setup : kButtons) {
         if (!setup.pictures)
             continue;
-        const std::wstring base = m_strSkinPath + setup.pictures;
-        (this->*setup.button).LoadImages(base + L".png", base + L"_P.png", base + L"_H.png");
+        (this->*setup.button).LoadImages(ButtonPicturesFromBase(m_strSkinPath, setup.pictures));
     }
     // Neither the reconnect command nor the display page is offered in this window.
     m_btnReconnect.ShowWindow(SW_HIDE);
@@ -167,7 +167,7 @@ void CCZelvaneDlg::CreatePages()
     placeInContentArea(*m_pInfoPage);
     m_pInfoPage->ShowWindow(SW_HIDE);
 
-    m_pTftPage = std::make_unique<CTftDlg>(this);
+    m_pTftPage = std::make_unique<CTftDlg>(this, *this);
     m_pTftPage->SetOptions(m_strSkinPath, m_strIniPath, m_pSettings->m_nTempUnit, m_pSettings->m_TftOptions);
     placeInContentArea(*m_pTftPage);
     m_pTftPage->ShowWindow(SW_HIDE);

@@ -25,13 +25,13 @@ std::uint8_t CSettingsOwner::ReadSetting(const wchar_t* key) const
 void CSettingsOwner::ApplySetting(int which, std::uint8_t value)
 {
     switch (which) {
-    case 0:
+    case kTemperatureUnitSetting:
         m_nTempUnit = value;
         WriteSetting(*m_pFile, kTemperatureKey, value);
         for (ITemperatureUnitListener* listener : m_unitListeners)
             listener->SetTemperatureUnit(value);
         return;
-    case 1:
+    case kAutoStartSetting:
         m_bAutoStart = value;
         WriteSetting(*m_pFile, kAutoStartKey, value);
         SetAutoStart(value);

@@ -22,6 +22,7 @@
 
 #include "controls/button_hover_tracker.h"
 #include "controls/button_look.h"
+#include "controls/button_pictures.h"
 #include "ui/button.h"
 #include "ui/gdiplus_api.h"
 #include "ui/memory_dc.h"
@@ -32,6 +33,7 @@ public:
     // (m_nPosX, m_nPosY), repainting; a normal picture that cannot be read gives it zero size.
     // The looks already composed stay until ResetImageCache.
     void LoadImages(const std::wstring& normal, const std::wstring& pressed, const std::wstring& hover);
+    void LoadImages(const ButtonPictureFiles& files) { LoadImages(files.normal, files.pressed, files.hover); }
     // Drops the composed looks and the saved background: the next paint composes them again from
     // the parent's current pixels and the current pictures. Invalidate the button afterwards.
     void ResetImageCache();

@@ -15,6 +15,15 @@ void CStaticEx::SetTextFont(const std::wstring& family, float size)
                                                       Gdiplus::UnitPoint);
 }
 
+void CStaticEx::Arrange(const LabelStyle& style, int left, int top, int width, int height)
+{
+    m_pTextBrush = std::make_unique<Gdiplus::SolidBrush>(Gdiplus::Color(style.colour));
+    SetTextFont(style.family, style.size);
+    MoveWindow(left, top, width, height, true);
+    m_nWidth = width;
+    m_nHeight = height;
+}
+
 void CStaticEx::SetText(const std::wstring& text)
 {
     const HWND hWnd = GetSafeHwnd();

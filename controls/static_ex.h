@@ -27,8 +27,19 @@
 #include "ui/memory_dc.h"
 #include "ui/static_control.h"
 
+// How a page dresses a label: text family and size, and a solid text colour.
+struct LabelStyle {
+    const wchar_t* family;
+    float size;           // points
+    Gdiplus::ARGB colour;
+};
+
 class CStaticEx : public CStatic, public IReadingLabel {
 public:
+    // The usual set-up in one go: the style's brush and font, then the label moved to the box
+    // (repainting) with m_nWidth / m_nHeight set to its size.
+    void Arrange(const LabelStyle& style, int left, int top, int width, int height);
+
     // The text font: the installed family `family` (or a stand-in when it is missing, see
     // font_fallback.h), regular, `size` points.
     void SetTextFont(const std::wstring& family, float size);

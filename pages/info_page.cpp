@@ -1,14 +1,12 @@
 #include "pages/info_page.h"
 
+#include "controls/font_fallback.h"
 #include "pages/inventory_rows.h"
 #include "res/resource.h"
-#include "skin/background_painting.h"
-#include "skin/window_shape.h"
 
 namespace {
 
-constexpr const wchar_t* kTextFamily = L"思源黑体";
-constexpr float kFontSize = 13.0f;
+constexpr LabelStyle kRowStyle = {kSkinFontFamily, 13.0f, 0xFFFFFFFF}; // opaque white
 constexpr int kRowHeight = 25;
 constexpr int kFirstRowTop = 30;
 constexpr int kRowPitch = 50;
@@ -29,14 +27,7 @@ constexpr UINT kLabelIds[16] = {
 
 CHDInfoDlg::CHDInfoDlg(CWnd* parent)
 {
-    Create(IDD_INFO, parent);
-    ShapeWindowFromPng(*this, IDB_INFO_BACKGROUND, m_pBackground, m_Region);
-}
-
-CHDInfoDlg::~CHDInfoDlg()
-{
-    m_pBackground.reset();
-    DestroyWindow();
+    CreatePage(IDD_INFO, IDB_INFO_BACKGROUND, parent);
 }
 
 void CHDInfoDlg::DoDataExchange(CDataExchange* pDX)
@@ -46,24 +37,21 @@ void CHDInfoDlg::DoDataExchange(CDataExchange* pDX)
         DDX_Control(pDX, kLabelIds[i], m_Labels[i]);
 }
 
-BOOL CHDInfoDlg::OnInitDialog()
-{
-    CDialog::OnInitDialog();
-    SetWindowPos(nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER);
-    return TRUE;
-}
-
 void CHDInfoDlg::BindHub(CSensorHub* hub, const std::wstring& skinPath)
 {
     m_pHub = hub;
     m_strSkinPath = skinPath;
     constexpr std::size_t kRows = std::size(kLabelIds) / 2;
-    for (std::size_t row = 0; row < kRows; ++row)
-        PlaceLabel(m_Labels[2 * row], kCaptionLeft, kFirstRowTop + kRowPitch * static_cast<int>(row), kCaptionWidth,
-                   kLabelAlignRightCentre);
-    for (std::size_t row = 0; row < kRows; ++row)
-        PlaceLabel(m_Labels[2 * row + 1], kValueLeft, kFirstRowTop + kRowPitch * static_cast<int>(row), kValueWidth,
-                   kLabelAlignTopLeft);
+    for (std::size_t row = 0; row < kRows; ++row) {
+        CStaticEx& caption = m_Labels[2 * row];
+        caption.Arrange(kRowStyle, kCaptionLeft, kFirstRowTop + kRowPitch * static_cast<int>(row), kCaptionWidth, kRowHeight);
+        caption.m_nAlign = kLabelAlignRightCentre;
+    }
+    for (std::size_t row = 0; row < kRows; ++row) {
+        CStaticEx& value = m_Labels[2 * row + 1];
+        value.Arrange(kRowStyle, kValueLeft, kFirstRowTop + kRowPitch * static_cast<int>(row), kValueWidth, kRowHeight);
+        value.m_nAlign = kLabelAlignTopLeft;
+    }
     if (!m_pHub)
         return;
     const auto rows = InventoryRows(*m_pHub);
@@ -71,24 +59,4 @@ void CHDInfoDlg::BindHub(CSensorHub* hub, const std::wstring& skinPath)
         m_Labels[2 * row].SetText(rows[row].caption);
     for (std::size_t row = 0; row < kRows; ++row)
         m_Labels[2 * row + 1].SetText(rows[row].value);
-}
-
-void CHDInfoDlg::PlaceLabel(CStaticEx& label, int left, int top, int width, std::int32_t align)
-{
-    label.m_pTextBrush.reset(new Gdiplus::SolidBrush(Gdiplus::Color(0xFF, 0xFF, 0xFF, 0xFF)));
-    label.SetTextFont(kTextFamily, kFontSize);
-    label.MoveWindow(left, top, width, kRowHeight, true);
-    label.m_nWidth = width;
-    label.m_nHeight = kRowHeight;
-    label.m_nAlign = align;
-}
-
-void CHDInfoDlg::OnPaint()
-{
-    PaintBackground(GetSafeHwnd(), m_pBackground.get());
-}
-
-BOOL CHDInfoDlg::OnEraseBkgnd(HDC hDC)
-{
-    return SkipBackgroundErase(hDC);
 }

@@ -8,19 +8,14 @@
 #include <string>
 
 #include "controls/static_ex.h"
-#include "ui/dialog.h"
-#include "ui/gdiplus_api.h"
+#include "pages/skinned_page.h"
 
 class CSensorHub;
 
-class CHDInfoDlg : public CDialog {
+class CHDInfoDlg : public CSkinnedPage {
 public:
-    static constexpr int kWidth = 719;
-    static constexpr int kHeight = 419;
-
     // Creates the page's window, hidden, as a child of the main window.
     explicit CHDInfoDlg(CWnd* parent);
-    ~CHDInfoDlg() override;
 
     // Places the labels and gives them their texts; later changes of the hub do not show.
     void BindHub(CSensorHub* hub, const std::wstring& skinPath);
@@ -31,18 +26,9 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
-    BOOL OnInitDialog() override;
-    void OnPaint() override;
-    BOOL OnEraseBkgnd(HDC hDC) override;
-    void OnOK() override {}
-    void OnCancel() override {}
 
 private:
-    void PlaceLabel(CStaticEx& label, int left, int top, int width, std::int32_t align);
-
     CSensorHub* m_pHub = nullptr;
     std::wstring m_strSkinPath;
-    GdiplusPtr<Gdiplus::Bitmap> m_pBackground;
-    CRgn m_Region;
     std::array<CStaticEx, 16> m_Labels; // caption and value of each row, in row order
 };

@@ -1,14 +1,11 @@
 #include "pages/monitor_page.h"
 
+#include "controls/font_fallback.h"
 #include "res/resource.h"
-#include "skin/background_painting.h"
-#include "skin/window_shape.h"
 
 namespace {
 
-// The family the labels and gauges ask for; the controls fall back to an installed one.
-constexpr const wchar_t* kTextFamily = L"思源黑体";
-constexpr float kLabelFontSize = 11.0f;
+constexpr LabelStyle kLabelStyle = {kSkinFontFamily, 11.0f, 0xFFFFFFFF}; // opaque white
 constexpr int kLabelWidth = 90;
 constexpr int kLabelHeight = 25;
 
@@ -32,8 +29,7 @@ constexpr Place kGaugePlaces[2] = {{70, 18}, {470, 18}};
 CHDMonDlg::CHDMonDlg(CWnd* parent, std::unique_ptr<ISerialPortLayer> serialLayer, std::unique_ptr<IHidLayer> hidLayer)
     : m_Link(std::move(serialLayer), std::move(hidLayer))
 {
-    Create(IDD_MONITOR, parent);
-    ShapeWindowFromPng(*this, IDB_MONITOR_BACKGROUND, m_pBackground, m_Region);
+    CreatePage(IDD_MONITOR, IDB_MONITOR_BACKGROUND, parent);
 }
 
 CHDMonDlg::~CHDMonDlg()
@@ -42,7 +38,6 @@ CHDMonDlg::~CHDMonDlg()
     // under the device's own lock, so no release overlaps a write.
     StopMonitorWorker();
     m_Link.ReleaseHid();
-    m_pBackground.reset();
     if (m_pWorkerThread)
         m_pWorkerThread->WaitForStop(CMonitorWorker::kStopWaitMs);
     m_pWorkerThread.reset();
@@ -62,8 +57,7 @@ void CHDMonDlg::DoDataExchange(CDataExchange* pDX)
 
 BOOL CHDMonDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
-    SetWindowPos(nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER);
+    CSkinnedPage::OnInitDialog();
     SetTimer(kStartTimer, kStartDelayMs);
     return TRUE;
 }
@@ -93,16 +87,11 @@ void CHDMonDlg::LayoutControls()
         bar.LoadImages(m_strSkinPath + L"Slider.png", m_strSkinPath + L"Slider_H.png");
     }
     for (std::size_t i = 0; i < m_Labels.size(); ++i) {
-        CStaticEx& label = m_Labels[i];
-        label.m_pTextBrush.reset(new Gdiplus::SolidBrush(Gdiplus::Color(0xFF, 0xFF, 0xFF, 0xFF)));
-        label.SetTextFont(kTextFamily, kLabelFontSize);
-        label.MoveWindow(kLabelPlaces[i].x, kLabelPlaces[i].y, kLabelWidth, kLabelHeight, true);
-        label.m_nWidth = kLabelWidth;
-        label.m_nHeight = kLabelHeight;
+        m_Labels[i].Arrange(kLabelStyle, kLabelPlaces[i].x, kLabelPlaces[i].y, kLabelWidth, kLabelHeight);
     }
     for (std::size_t i = 0; i < m_Gauges.size(); ++i) {
         CStaticProgress& gauge = m_Gauges[i];
-        gauge.SetFonts(kTextFamily);
+        gauge.SetFonts(kSkinFontFamily);
         gauge.m_nPosX = kGaugePlaces[i].x;
         gauge.m_nPosY = kGaugePlaces[i].y;
         gauge.LoadBackground(m_strSkinPath + L"Progress.png");
@@ -130,18 +119,8 @@ void CHDMonDlg::OnTimer(UINT_PTR id)
     CDialog::OnTimer(id);
 }
 
-void CHDMonDlg::OnPaint()
-{
-    PaintBackground(GetSafeHwnd(), m_pBackground.get());
-}
-
 BOOL CHDMonDlg::OnDeviceChange(UINT event, DWORD_PTR data)
 {
     m_Link.OnDeviceWatch(ClassifyDeviceChange(event, reinterpret_cast<const std::uint8_t*>(data)));
     return TRUE;
-}
-
-BOOL CHDMonDlg::OnEraseBkgnd(HDC hDC)
-{
-    return SkipBackgroundErase(hDC);
 }

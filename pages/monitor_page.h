@@ -15,17 +15,14 @@
 #include "pages/display_link.h"
 #include "pages/monitor_worker.h"
 #include "pages/temperature_unit_listener.h"
-#include "ui/dialog.h"
-#include "ui/gdiplus_api.h"
+#include "pages/skinned_page.h"
 
 class CSensorHub;
 
-class CHDMonDlg : public CDialog, public ITemperatureUnitListener {
+class CHDMonDlg : public CSkinnedPage, public ITemperatureUnitListener {
 public:
     static constexpr UINT_PTR kStartTimer = 1;
     static constexpr UINT kStartDelayMs = 2000;
-    static constexpr int kWidth = 719;
-    static constexpr int kHeight = 419;
 
     // Creates the page's window as a child of the main window. The device layers are the system's
     // unless a test brings its own.
@@ -46,12 +43,8 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     void OnTimer(UINT_PTR id) override;
-    void OnPaint() override;
-    BOOL OnEraseBkgnd(HDC hDC) override;
     // The main window passes its device notifications on: the display link decides what they mean.
     BOOL OnDeviceChange(UINT event, DWORD_PTR data) override;
-    void OnOK() override {}
-    void OnCancel() override {}
 
 private:
     void LayoutControls();
@@ -61,8 +54,6 @@ private:
     std::atomic<CSensorHub*> m_pHub{nullptr};
     std::wstring m_strSkinPath;
     std::atomic<std::uint8_t> m_nTempUnit{0};
-    GdiplusPtr<Gdiplus::Bitmap> m_pBackground;
-    CRgn m_Region;
     std::array<CSliderEx, 8> m_Bars;
     std::array<CStaticEx, 8> m_Labels;
     std::array<CStaticProgress, 2> m_Gauges;

@@ -1,5 +1,6 @@
 #include "pages/settings_popup.h"
 
+#include "controls/button_pictures.h"
 #include "pages/switch_toggle.h"
 #include "res/resource.h"
 #include "skin/background_painting.h"
@@ -92,10 +93,8 @@ void CSettingDlg::SetupButtons()
         ButtonAt(setup.id).m_nPosX = setup.x;
         ButtonAt(setup.id).m_nPosY = setup.y;
     }
-    for (const ButtonSetup& setup : kPictureButtons) {
-        const std::wstring base = m_strSkinPath + setup.pictures;
-        ButtonAt(setup.id).LoadImages(base + L".png", base + L"_P.png", base + L"_H.png");
-    }
+    for (const ButtonSetup& setup : kPictureButtons)
+        ButtonAt(setup.id).LoadImages(ButtonPicturesFromBase(m_strSkinPath, setup.pictures));
     ShowUnitState();
     CButtonEx& autoStart = ButtonAt(IDC_AUTOSTART);
     if (m_bAutoStart == 0 || m_bAutoStart == 1) {
@@ -137,7 +136,7 @@ void CSettingDlg::SetUnit(std::uint8_t unit)
     // The selected unit clicked again is saved and passed on all the same.
     m_nTempUnit = unit;
     ShowUnitState();
-    m_Owner.ApplySetting(0, unit);
+    m_Owner.ApplySetting(kTemperatureUnitSetting, unit);
 }
 
 void CSettingDlg::ToggleAutoStart()
@@ -149,7 +148,7 @@ void CSettingDlg::ToggleAutoStart()
     CButtonEx& autoStart = ButtonAt(IDC_AUTOSTART);
     autoStart.m_bSelected = m_bAutoStart == 1;
     autoStart.Invalidate();
-    m_Owner.ApplySetting(1, m_bAutoStart);
+    m_Owner.ApplySetting(kAutoStartSetting, m_bAutoStart);
 }
 
 void CSettingDlg::OnTimer(UINT_PTR id)

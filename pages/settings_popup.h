@@ -12,6 +12,7 @@
 #include <string>
 
 #include "controls/button_ex.h"
+#include "settings/settings.h"
 #include "ui/dialog.h"
 #include "ui/gdiplus_api.h"
 
@@ -19,7 +20,7 @@
 class ISettingsPopupOwner {
 public:
     virtual ~ISettingsPopupOwner() = default;
-    // which 0: the temperature unit (0 Fahrenheit, 1 Celsius); which 1: autostart (0 off, 1 on).
+    // kTemperatureUnitSetting (0 Fahrenheit, 1 Celsius) or kAutoStartSetting (0 off, 1 on).
     virtual void ApplySetting(int which, std::uint8_t value) = 0;
 };
 

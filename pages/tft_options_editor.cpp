@@ -57,8 +57,8 @@ std::uint8_t NextTurn(std::uint8_t turn)
     return next > 3 ? 0 : next;
 }
 
-CTftOptionsEditor::CTftOptionsEditor(IProfileFile& file, ITftOptionsReceiver& monitorPage)
-    : m_File(file), m_MonitorPage(monitorPage)
+CTftOptionsEditor::CTftOptionsEditor(IProfileFile& file, ITftOptionsReceiver& receiver)
+    : m_File(file), m_Receiver(receiver)
 {
 }
 
@@ -138,5 +138,5 @@ void CTftOptionsEditor::SaveOption(TftOption option)
 {
     // A failed write is not reported: the monitor page gets the options all the same.
     WriteSetting(m_File, TftOptionKey(option), m_Options[option]);
-    m_MonitorPage.SetTftOptions(m_Options);
+    m_Receiver.SetTftOptions(m_Options);
 }

@@ -1,7 +1,7 @@
 // The display page's rules, free of windows: what each click does to the display options, which
-// preview picture and place follow from them, and how the speed buttons light. Every change is
-// written to the settings file at once, one key per change, and then the whole record goes to the
-// monitor page.
+// preview picture and place follow from them, and how the speed buttons light. Every key written
+// to the settings file (one per change, nine for the master switch) is followed by the whole record
+// going to the receiver, the monitor page's rotation.
 #pragma once
 
 #include <array>
@@ -42,11 +42,11 @@ std::uint8_t NextTurn(std::uint8_t turn);
 
 class CTftOptionsEditor {
 public:
-    CTftOptionsEditor(IProfileFile& file, ITftOptionsReceiver& monitorPage);
+    CTftOptionsEditor(IProfileFile& file, ITftOptionsReceiver& receiver);
 
     // The stored values; the page then shows the CPU group with the CPU temperature preview.
     void Reset(const TftOptions& options, std::uint8_t unit);
-    // The unit changed on the settings page: the group's temperature preview in the new unit.
+    // The unit changed on the settings popup: the group's temperature preview in the new unit.
     void SetTemperatureUnit(std::uint8_t unit);
 
     // The clicks. Item buttons by index 0..7 (1014 to 1021): the item flips (0 becomes 1, anything
@@ -72,7 +72,7 @@ private:
     void SaveOption(TftOption option);
 
     IProfileFile& m_File;
-    ITftOptionsReceiver& m_MonitorPage;
+    ITftOptionsReceiver& m_Receiver;
     TftOptions m_Options;
     std::uint8_t m_nTempUnit = 1;
     std::uint8_t m_nPreviewItem = kCpuTemperatureItem;

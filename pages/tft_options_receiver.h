@@ -1,5 +1,5 @@
-// Where the display page sends its options: the monitor page's rotation scheduler. The display page
-// reaches it through its parent window, which implements this.
+// Where the display page sends its options: on to the monitor page's rotation scheduler. The main
+// window implements it (it owns the monitor page); the display page is given it at construction.
 #pragma once
 
 #include "device/tft_options.h"

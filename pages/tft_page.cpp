@@ -1,8 +1,6 @@
 #include "pages/tft_page.h"
 
 #include "res/resource.h"
-#include "skin/background_painting.h"
-#include "skin/window_shape.h"
 
 namespace {
 
@@ -25,22 +23,10 @@ constexpr Place kDevicePicturePlace = {75, 110};
 
 } // namespace
 
-void CTftDlg::ParentReceiver::SetTftOptions(const TftOptions& options)
+CTftDlg::CTftDlg(CWnd* parent, ITftOptionsReceiver& receiver, ProfileFileOpener openFile)
+    : m_OpenFile(std::move(openFile)), m_Receiver(receiver)
 {
-    if (auto* receiver = dynamic_cast<ITftOptionsReceiver*>(CWnd::FromHandle(m_Page.GetParent())))
-        receiver->SetTftOptions(options);
-}
-
-CTftDlg::CTftDlg(CWnd* parent, ProfileFileOpener openFile) : m_OpenFile(std::move(openFile))
-{
-    Create(IDD_TFT, parent);
-    ShapeWindowFromPng(*this, IDB_DISPLAY_BACKGROUND, m_pBackground, m_Region);
-}
-
-CTftDlg::~CTftDlg()
-{
-    m_pBackground.reset();
-    DestroyWindow();
+    CreatePage(IDD_TFT, IDB_DISPLAY_BACKGROUND, parent);
 }
 
 void CTftDlg::DoDataExchange(CDataExchange* pDX)
@@ -51,13 +37,6 @@ void CTftDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_TFT_PREVIEW, m_Preview);
     DDX_Control(pDX, IDC_TFT_CPU_PICTURE, m_CpuPicture);
     DDX_Control(pDX, IDC_TFT_GPU_PICTURE, m_GpuPicture);
-}
-
-BOOL CTftDlg::OnInitDialog()
-{
-    CDialog::OnInitDialog();
-    SetWindowPos(nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER);
-    return TRUE;
 }
 
 bool CTftDlg::PreTranslateMessage(MSG& msg)
@@ -74,7 +53,7 @@ void CTftDlg::SetOptions(const std::wstring& skinPath, const std::wstring& iniPa
     m_strIniPath = iniPath;
     m_pEditor.reset();
     m_pFile = m_OpenFile(iniPath);
-    m_pEditor = std::make_unique<CTftOptionsEditor>(*m_pFile, m_MonitorPage);
+    m_pEditor = std::make_unique<CTftOptionsEditor>(*m_pFile, m_Receiver);
     m_pEditor->Reset(options, tempUnit);
     m_bRefreshPending = true;
     if (GetStyle() & WS_VISIBLE)
@@ -133,9 +112,8 @@ void CTftDlg::RefreshControls()
     for (UINT id : kSpeedIds)
         ButtonAt(id).LoadImages(SkinFile(L"Speed.png"), SkinFile(L"Speed_H.png"), SkinFile(L"Speed_H.png"));
     ShowSpeedLevel();
-    ButtonAt(IDC_TFT_ANIMATION)
-        .LoadImages(SkinFile(L"Animation.png"), SkinFile(L"Animation_P.png"), SkinFile(L"Animation_H.png"));
-    ButtonAt(IDC_TFT_TURN).LoadImages(SkinFile(L"Turn.png"), SkinFile(L"Turn_P.png"), SkinFile(L"Turn_H.png"));
+    ButtonAt(IDC_TFT_ANIMATION).LoadImages(ButtonPicturesFromBase(m_strSkinPath, L"Animation"));
+    ButtonAt(IDC_TFT_TURN).LoadImages(ButtonPicturesFromBase(m_strSkinPath, L"Turn"));
     ShowAnimation();
 
     ButtonAt(IDC_TFT_CPU_TAB).m_nPosX = kCpuTabPlace.x;
@@ -148,8 +126,10 @@ void CTftDlg::RefreshControls()
     m_CpuPicture.MoveWindow(kDevicePicturePlace.x, kDevicePicturePlace.y, m_CpuPicture.Width(), m_CpuPicture.Height());
     m_GpuPicture.MoveWindow(kDevicePicturePlace.x, kDevicePicturePlace.y, m_GpuPicture.Width(), m_GpuPicture.Height());
 
-    // The page starts in the CPU group with the CPU temperature preview.
-    SelectGroup(TftGroup::Cpu);
+    // The page starts in the CPU group with the CPU temperature preview. No lock of the page's
+    // painting here: this also runs while the main window holds the one lock a page switch takes.
+    ShowGroupTabs(TftGroup::Cpu);
+    ShowGroup(TftGroup::Cpu);
     PlacePreview();
 }
 
@@ -184,6 +164,13 @@ void CTftDlg::ShowAnimation()
 void CTftDlg::SelectGroup(TftGroup group)
 {
     LockWindowUpdate();
+    ShowGroupTabs(group);
+    ShowGroup(group);
+    UnlockWindowUpdate();
+}
+
+void CTftDlg::ShowGroupTabs(TftGroup group)
+{
     const bool cpu = group == TftGroup::Cpu;
     const std::wstring cpuTab = SkinFile(cpu ? L"CBox.png" : L"CBox_H.png");
     const std::wstring gpuTab = SkinFile(cpu ? L"GBox.png" : L"GBox_H.png");
@@ -195,8 +182,6 @@ void CTftDlg::SelectGroup(TftGroup group)
     gpuButton.ResetImageCache();
     cpuButton.Invalidate();
     gpuButton.Invalidate();
-    ShowGroup(group);
-    UnlockWindowUpdate();
 }
 
 void CTftDlg::ShowGroup(TftGroup group)
@@ -285,14 +270,4 @@ void CTftDlg::OnMasterSwitch()
     ShowCheck(IDC_TFT_OPEN, options[TFT_OPEN]);
     for (std::size_t i = 0; i < std::size(kItemIds); ++i)
         ShowCheck(kItemIds[i], options[kTftItemOptions[i]]);
-}
-
-void CTftDlg::OnPaint()
-{
-    PaintBackground(GetSafeHwnd(), m_pBackground.get());
-}
-
-BOOL CTftDlg::OnEraseBkgnd(HDC hDC)
-{
-    return SkipBackgroundErase(hDC);
 }

@@ -18,6 +18,10 @@ constexpr const wchar_t* kSettingsSection = L"ZELVANE SETTINGS";
 constexpr const wchar_t* kTemperatureKey = L"TEMPERATURE";
 constexpr const wchar_t* kAutoStartKey = L"ATUO START";
 
+// The two general settings, as the settings popup names them to the main window's ApplySetting.
+constexpr int kTemperatureUnitSetting = 0;
+constexpr int kAutoStartSetting = 1;
+
 // In the order the first run writes them and the start-up reads them: the temperature unit,
 // autostart, then the display options in TftOptions order.
 constexpr std::array<SettingKey, 2 + kTftOptionCount> kSettingKeys = {{

@@ -189,8 +189,8 @@ TEST(SettingsOwner, FirstRunTurnsAutostartOnAndTheGeneralSettingsAreWrittenAtOnc
     UnitRecorder monitorPage, displayPage;
     owner.AddTemperatureUnitListener(&monitorPage);
     owner.AddTemperatureUnitListener(&displayPage);
-    owner.ApplySetting(0, 0); // Fahrenheit
-    owner.ApplySetting(1, 0); // autostart off
+    owner.ApplySetting(kTemperatureUnitSetting, 0); // Fahrenheit
+    owner.ApplySetting(kAutoStartSetting, 0); // autostart off
     owner.ApplySetting(2, 1); // nothing
     EXPECT_EQ(owner.ReadSetting(kTemperatureKey), 0);
     EXPECT_EQ(owner.ReadSetting(kAutoStartKey), 0);

@@ -63,8 +63,8 @@ int wmain(int argc, wchar_t** argv)
         return 1;
     bool saved = false;
     {
-        CTftDlg first(&host);
-        CTftDlg changed(&host);
+        CTftDlg first(&host, host);
+        CTftDlg changed(&host, host);
         first.SetOptions(kResources, iniPath, 1, firstRun);
         changed.SetOptions(kResources, iniPath, 1, firstRun);
         first.MoveWindow(0, 0, kPageWidth, kPageHeight);

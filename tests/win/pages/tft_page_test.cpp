@@ -47,7 +47,8 @@ std::wstring Wide(const std::string& text)
     return std::wstring(text.begin(), text.end());
 }
 
-// The main window's part: it passes the display page's options to its monitor page.
+// The main window's part: it hosts the pages and passes the display page's options to its monitor
+// page.
 class TestMainWindow final : public CWnd, public ITftOptionsReceiver {
 public:
     CHDMonDlg* monitorPage = nullptr;
@@ -85,7 +86,7 @@ protected:
         monitor = std::make_unique<CHDMonDlg>(&parent, std::make_unique<FakeSerialPortLayer>(std::vector<FakePortSpec>{}),
                                               std::make_unique<FakeHidLayer>());
         parent.monitorPage = monitor.get();
-        page = std::make_unique<CTftDlg>(&parent, [this](const std::wstring& path) {
+        page = std::make_unique<CTftDlg>(&parent, parent, [this](const std::wstring& path) {
             iniPath = path;
             return std::make_unique<LentProfileFile>(file);
         });
