@@ -8,17 +8,24 @@ struct Place {
     int x, y;
 };
 
-// The item buttons, CPU then GPU; each group's four share their places.
+// The item buttons, CPU then GPU.
 constexpr UINT kItemIds[8] = {IDC_TFT_CPU_TEMP, IDC_TFT_CPU_CLOCK, IDC_TFT_CPU_FAN, IDC_TFT_CPU_POWER,
                               IDC_TFT_GPU_TEMP, IDC_TFT_GPU_CLOCK, IDC_TFT_GPU_FAN, IDC_TFT_GPU_POWER};
-constexpr Place kItemPlaces[4] = {{220, 105}, {220, 152}, {220, 201}, {220, 250}};
 constexpr UINT kSpeedIds[3] = {IDC_TFT_SPEED1, IDC_TFT_SPEED2, IDC_TFT_SPEED3};
-constexpr Place kSpeedPlaces[3] = {{550, 380}, {590, 380}, {630, 380}};
-constexpr Place kOpenPlace = {220, 375};
-constexpr Place kAnimationPlace = {580, 323};
-constexpr Place kTurnPlace = {640, 323};
-constexpr Place kCpuTabPlace = {180, 52};
-constexpr Place kGpuTabPlace = {240, 52};
+
+struct ButtonPlace {
+    UINT id;
+    Place place;
+};
+// Every button's top-left corner; each group's four items share their places.
+constexpr ButtonPlace kButtonPlaces[] = {
+    {IDC_TFT_CPU_TEMP, {220, 105}}, {IDC_TFT_CPU_CLOCK, {220, 152}}, {IDC_TFT_CPU_FAN, {220, 201}},
+    {IDC_TFT_CPU_POWER, {220, 250}}, {IDC_TFT_GPU_TEMP, {220, 105}}, {IDC_TFT_GPU_CLOCK, {220, 152}},
+    {IDC_TFT_GPU_FAN, {220, 201}},   {IDC_TFT_GPU_POWER, {220, 250}}, {IDC_TFT_OPEN, {220, 375}},
+    {IDC_TFT_SPEED1, {550, 380}},    {IDC_TFT_SPEED2, {590, 380}},    {IDC_TFT_SPEED3, {630, 380}},
+    {IDC_TFT_ANIMATION, {580, 323}}, {IDC_TFT_TURN, {640, 323}},      {IDC_TFT_CPU_TAB, {180, 52}},
+    {IDC_TFT_GPU_TAB, {240, 52}},
+};
 constexpr Place kDevicePicturePlace = {75, 110};
 
 } // namespace
@@ -86,40 +93,30 @@ void CTftDlg::SetTemperatureUnit(std::uint8_t unit)
 
 void CTftDlg::RefreshControls()
 {
-    for (std::size_t i = 0; i < std::size(kItemIds); ++i) {
-        ButtonAt(kItemIds[i]).m_nPosX = kItemPlaces[i % 4].x;
-        ButtonAt(kItemIds[i]).m_nPosY = kItemPlaces[i % 4].y;
+    for (const ButtonPlace& button : kButtonPlaces) {
+        ButtonAt(button.id).m_nPosX = button.place.x;
+        ButtonAt(button.id).m_nPosY = button.place.y;
     }
-    ButtonAt(IDC_TFT_OPEN).m_nPosX = kOpenPlace.x;
-    ButtonAt(IDC_TFT_OPEN).m_nPosY = kOpenPlace.y;
-    for (std::size_t i = 0; i < std::size(kSpeedIds); ++i) {
-        ButtonAt(kSpeedIds[i]).m_nPosX = kSpeedPlaces[i].x;
-        ButtonAt(kSpeedIds[i]).m_nPosY = kSpeedPlaces[i].y;
-    }
-    ButtonAt(IDC_TFT_ANIMATION).m_nPosX = kAnimationPlace.x;
-    ButtonAt(IDC_TFT_ANIMATION).m_nPosY = kAnimationPlace.y;
-    ButtonAt(IDC_TFT_TURN).m_nPosX = kTurnPlace.x;
-    ButtonAt(IDC_TFT_TURN).m_nPosY = kTurnPlace.y;
 
+    // The switches show their "_H" picture when on and when hovered.
+    const auto switchFaces = [this](const wchar_t* base) {
+        const std::wstring off = m_strSkinPath + base + L".png";
+        const std::wstring on = m_strSkinPath + base + L"_H.png";
+        return ButtonPictureFiles{off, on, on};
+    };
     const TftOptions& options = m_pEditor->Options();
     for (std::size_t i = 0; i < std::size(kItemIds); ++i) {
         ShowCheck(kItemIds[i], options[kTftItemOptions[i]]);
-        ButtonAt(kItemIds[i]).LoadImages(SkinFile(L"Open.png"), SkinFile(L"Open_H.png"), SkinFile(L"Open_H.png"));
+        ButtonAt(kItemIds[i]).LoadImages(switchFaces(L"Open"));
     }
     ShowCheck(IDC_TFT_OPEN, options[TFT_OPEN]);
-    ButtonAt(IDC_TFT_OPEN).LoadImages(SkinFile(L"Open.png"), SkinFile(L"Open_H.png"), SkinFile(L"Open_H.png"));
-
+    ButtonAt(IDC_TFT_OPEN).LoadImages(switchFaces(L"Open"));
     for (UINT id : kSpeedIds)
-        ButtonAt(id).LoadImages(SkinFile(L"Speed.png"), SkinFile(L"Speed_H.png"), SkinFile(L"Speed_H.png"));
+        ButtonAt(id).LoadImages(switchFaces(L"Speed"));
     ShowSpeedLevel();
     ButtonAt(IDC_TFT_ANIMATION).LoadImages(ButtonPicturesFromBase(m_strSkinPath, L"Animation"));
     ButtonAt(IDC_TFT_TURN).LoadImages(ButtonPicturesFromBase(m_strSkinPath, L"Turn"));
     ShowAnimation();
-
-    ButtonAt(IDC_TFT_CPU_TAB).m_nPosX = kCpuTabPlace.x;
-    ButtonAt(IDC_TFT_CPU_TAB).m_nPosY = kCpuTabPlace.y;
-    ButtonAt(IDC_TFT_GPU_TAB).m_nPosX = kGpuTabPlace.x;
-    ButtonAt(IDC_TFT_GPU_TAB).m_nPosY = kGpuTabPlace.y;
 
     m_CpuPicture.LoadImage(SkinFile(L"Tft_Cpu.png"), true);
     m_GpuPicture.LoadImage(SkinFile(L"Tft_Gpu.png"), true);
@@ -171,6 +168,7 @@ void CTftDlg::SelectGroup(TftGroup group)
 
 void CTftDlg::ShowGroupTabs(TftGroup group)
 {
+    // Each tab has one face in each group: its look as the selected or the other tab.
     const bool cpu = group == TftGroup::Cpu;
     const std::wstring cpuTab = SkinFile(cpu ? L"CBox.png" : L"CBox_H.png");
     const std::wstring gpuTab = SkinFile(cpu ? L"GBox.png" : L"GBox_H.png");
