@@ -5,6 +5,7 @@
 #include "res/resource.h"
 #include "app/autostart.h"
 #include "controls/button_pictures.h"
+#include "controls/picture_file.h"
 #include "pages/info_page.h"
 #include "pages/monitor_page.h"
 #include "pages/tft_page.h"
@@ -83,6 +84,7 @@ bool CCZelvaneDlg::PreTranslateMessage(MSG& msg)
 
 BOOL CCZelvaneDlg::OnInitDialog()
 {
+    const CPictureCacheScope pictures; // the pages ask for the same pictures many times
     CDialog::OnInitDialog();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));

@@ -2,7 +2,11 @@
 
 #include <memory>
 
-GdiplusPtr<Gdiplus::Image> LoadPictureFile(const std::wstring& path)
+namespace {
+
+thread_local CPictureCacheScope* t_pCurrentScope = nullptr;
+
+GdiplusPtr<Gdiplus::Image> DecodePictureFile(const std::wstring& path)
 {
     GdiplusPtr<Gdiplus::Image> decoded(Gdiplus::Image::FromFile(path.c_str()));
     const PictureSize size = SizeOfPicture(decoded.get());
@@ -20,6 +24,46 @@ GdiplusPtr<Gdiplus::Image> LoadPictureFile(const std::wstring& path)
             return decoded;
     }
     return premultiplied;
+}
+
+} // namespace
+
+GdiplusPtr<Gdiplus::Image> LoadPictureFile(const std::wstring& path)
+{
+    if (CPictureCacheScope* scope = CPictureCacheScope::Current())
+        return scope->Load(path);
+    return DecodePictureFile(path);
+}
+
+CPictureCacheScope::CPictureCacheScope() : m_pOuter(t_pCurrentScope)
+{
+    t_pCurrentScope = this;
+}
+
+CPictureCacheScope::~CPictureCacheScope()
+{
+    t_pCurrentScope = m_pOuter;
+}
+
+CPictureCacheScope* CPictureCacheScope::Current()
+{
+    return t_pCurrentScope;
+}
+
+GdiplusPtr<Gdiplus::Image> CPictureCacheScope::Load(const std::wstring& path)
+{
+    auto found = m_Pictures.find(path);
+    if (found == m_Pictures.end()) {
+        GdiplusPtr<Gdiplus::Image> decoded = DecodePictureFile(path);
+        // Only decoded pictures are kept: a file that could not be read is tried again.
+        if (decoded == nullptr || SizeOfPicture(decoded.get()).width <= 0)
+            return decoded;
+        found = m_Pictures.emplace(path, std::move(decoded)).first;
+    }
+    GdiplusPtr<Gdiplus::Image> copy(found->second->Clone());
+    if (copy == nullptr || copy->GetLastStatus() != Gdiplus::Ok)
+        return DecodePictureFile(path);
+    return copy;
 }
 
 PictureSize SizeOfPicture(Gdiplus::Image* picture)

@@ -1,5 +1,6 @@
 #include "pages/tft_page.h"
 
+#include "controls/picture_file.h"
 #include "res/resource.h"
 
 namespace {
@@ -93,6 +94,7 @@ void CTftDlg::SetTemperatureUnit(std::uint8_t unit)
 
 void CTftDlg::RefreshControls()
 {
+    const CPictureCacheScope pictures; // eighteen buttons from seven pictures
     for (const ButtonPlace& button : kButtonPlaces) {
         ButtonAt(button.id).m_nPosX = button.place.x;
         ButtonAt(button.id).m_nPosY = button.place.y;

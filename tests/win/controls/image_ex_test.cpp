@@ -4,6 +4,7 @@
 
 #include "test_page.h"
 #include "test_pictures.h"
+#include "controls/picture_file.h"
 
 namespace {
 
@@ -65,6 +66,31 @@ TEST_F(ImageExTest, AFileThatCannotBeReadShowsNothingAndMeasuresZero)
     EXPECT_EQ(image.Height(), 0);
     m_page.Redraw();
     EXPECT_EQ(ImageAt(10, 10), PageColour(kImageAt.x + 10, kImageAt.y + 10));
+}
+
+// Within a set-up scope every request of a file is served from its first decode, as a copy of its
+// own; a file that could not be read is asked for again; outside the scope the file is read anew.
+TEST_F(ImageExTest, PicturesWithinACacheScopeAreDecodedOncePerFile)
+{
+    const std::wstring path = WritePicture(m_files, "a.png", 30, 20, Gdiplus::Color(255, 220, 0, 200));
+    const std::wstring late = MissingPicture(m_files);
+    {
+        const CPictureCacheScope scope;
+        const GdiplusPtr<Gdiplus::Image> first = LoadPictureFile(path);
+        WritePicture(m_files, "a.png", 50, 10, Gdiplus::Color(255, 250, 140, 0));
+        const GdiplusPtr<Gdiplus::Image> second = LoadPictureFile(path);
+        ASSERT_NE(second, nullptr);
+        EXPECT_NE(first.get(), second.get());
+        EXPECT_EQ(SizeOfPicture(second.get()).width, 30) << "the first decode serves";
+        Gdiplus::Color pixel;
+        static_cast<Gdiplus::Bitmap*>(second.get())->GetPixel(10, 10, &pixel);
+        EXPECT_EQ(pixel.GetValue(), Gdiplus::Color(255, 220, 0, 200).GetValue());
+
+        EXPECT_EQ(SizeOfPicture(LoadPictureFile(late).get()).width, 0);
+        WritePicture(m_files, "missing.png", 7, 7, Gdiplus::Color(255, 250, 140, 0));
+        EXPECT_EQ(SizeOfPicture(LoadPictureFile(late).get()).width, 7);
+    }
+    EXPECT_EQ(SizeOfPicture(LoadPictureFile(path).get()).width, 50);
 }
 
 } // namespace
